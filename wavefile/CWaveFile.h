@@ -35,6 +35,7 @@ public:
     int WriteChannelChunk(int nInt1, double dReal1, double dReal2, double dReal3, int nInt2,
                           int nInt3, const char* pszName);
     int WriteMarkChunk(int nInt1, int nInt2, const char* pszText);
+    // pnValues holds dwCount values.
     int WriteUserMarkChunk(DWORD dwCount, int nInt1, const int* pnValues, const char* pszText);
 
     int RewindChannelChunks();
@@ -75,14 +76,21 @@ public:
 
 private:
     int SeekRiffEnd();
-    void WriteField(DWORD dwValue, UINT nBytes);
-    UINT ReadField(void* pField, UINT nBytes);
+    // Little-endian fields, one system write or read each. A short read changes only the
+    // bytes that arrived.
+    void WriteField(std::uint64_t qwValue, UINT nBytes);
+    UINT ReadField(std::uint64_t& qwValue, UINT nBytes);
+    UINT ReadField(DWORD& dwValue);
+    UINT ReadField(WORD& wValue);
+    UINT ReadField(int& nValue);
+    UINT ReadField(double& dValue);
     void WriteText(const char* pszText, DWORD dwLength);
     DWORD ReadText(char* pszText, DWORD dwLength);
     // Walks the chunks from dwPos; true with the file just after the size field of the
     // next chunk of the kind, whose size goes to dwSize.
     bool FindChunk(DWORD dwId, DWORD dwPos, DWORD& dwSize);
-    DWORD RiffEnd() const;
+    // Stores the position after a chunk just read; false when it lies beyond 32-bit offsets.
+    bool StoreSearchPosition(DWORD& dwPos);
 
     // Header image, bytes 0 to 43 of the file in this order.
     DWORD m_dwRiffId;
