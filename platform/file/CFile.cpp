@@ -50,7 +50,12 @@ bool CFile::Open(const std::string& strFileName, UINT nOpenFlags, CFileException
     if (nFd < 0)
         return fail(errno, CFileException::OsErrorToCause(errno));
 
-    if (const int nLock = LockOperation(nOpenFlags); nLock != 0) {
+    struct stat st {};
+    const bool bRegular = ::fstat(nFd, &st) == 0 && S_ISREG(st.st_mode);
+
+    // Only regular files are locked and truncated: a device such as /dev/null is shared by
+    // every program and cannot be cut.
+    if (const int nLock = LockOperation(nOpenFlags); nLock != 0 && bRegular) {
         int nResult;
         do {
             nResult = ::flock(nFd, nLock | LOCK_NB);
@@ -63,7 +68,8 @@ bool CFile::Open(const std::string& strFileName, UINT nOpenFlags, CFileException
         }
     }
 
-    if ((nOpenFlags & modeCreate) && !(nOpenFlags & modeNoTruncate) && nAccess != O_RDONLY) {
+    if (bRegular && (nOpenFlags & modeCreate) && !(nOpenFlags & modeNoTruncate) &&
+        nAccess != O_RDONLY) {
         if (::ftruncate(nFd, 0) < 0) {
             const int nErr = errno;
             ::close(nFd);

@@ -1,7 +1,8 @@
 #pragma once
 // Binary file on a POSIX descriptor with the framework's open flags. Unless a share flag says
 // otherwise the file is locked exclusively for as long as it is open, so a second writer (or a
-// reader asking for exclusive use) is refused while a recording is written.
+// reader asking for exclusive use) is refused while a recording is written. Devices are
+// neither locked nor truncated.
 #include "platform/Types.h"
 #include "platform/file/CFileException.h"
 
