@@ -56,7 +56,7 @@ public:
 private:
     int Configure(int nBaudRate);
 
-    const d2xx::D2XX_API* m_pApi;  // null: the active table at each call
+    const d2xx::D2XX_API* m_pApi;  // fixed at construction: one object never mixes back ends
     d2xx::FT_STATUS m_ftStatus;
     d2xx::FT_HANDLE m_ftHandle;
     BOOL m_bOpen;
