@@ -35,8 +35,9 @@ public:
 
     // m_nChannelMask and m_nChannels from m_bMic.
     void SelectChannels();
-    // Asks a run to stop and waits until its thread has ended and the file is finished;
-    // what the run left is then handed over as the timer would. No-op when idle.
+    // Asks a run to stop and waits until its thread has ended and the file is finished.
+    // The run's result goes to LastRun() (its messages unshown) and the form's flags return
+    // to idle without any host call. A host that goes away calls this first. No-op when idle.
     void Shutdown();
 
     // A run's thread exists whose end the GUI thread has not yet handled.
@@ -81,6 +82,7 @@ private:
 
     bool OpenChannels(class CSerialPort& cmd, class CSerialPort& data);
     void ShowLiveStatus();
+    void JoinRun();
     void HandOverRun();
     void ThreadEnded();  // recording thread, last step
 
@@ -94,4 +96,5 @@ private:
     std::condition_variable m_endCond;
     bool m_bThreadEnded = false;  // guarded by m_endMutex
     bool m_bInTimer = false;      // GUI thread: a message box may run the timer again
+    std::atomic<bool> m_bQuiet{false};  // shutting down: the thread no longer calls the host
 };
