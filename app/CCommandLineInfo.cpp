@@ -1,0 +1,84 @@
+#include "app/CCommandLineInfo.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+const QString kSimulate = QStringLiteral("simulate");
+
+// The parser knows options with a value and options without one, not both: a bare
+// --simulate is turned into --simulate= before it sees the line.
+QStringList WithExplicitSimulateValue(const QStringList& strArguments)
+{
+    QStringList strResult;
+    bool bOptionsEnded = false;
+    for (const QString& strArg : strArguments) {
+        if (strArg == QLatin1String("--"))
+            bOptionsEnded = true;
+        if (!bOptionsEnded && (strArg == QLatin1String("--simulate") || strArg == QLatin1String("-simulate")))
+            strResult.append(QStringLiteral("--simulate="));
+        else
+            strResult.append(strArg);
+    }
+    return strResult;
+}
+
+}  // namespace
+
+CCommandLineInfo ParseCommandLine(const QStringList& strArguments)
+{
+    CCommandLineInfo info;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Reads the sensors of the acquisition box, takes test captures and records "
+                       "its microphones into WAV files."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption simulateOption(
+        kSimulate,
+        QStringLiteral("Work with the simulated box instead of the real one. OPTIONS, comma-separated: "
+                       "fast, silent, absent, stall=K, loop1=MA, loop2=MA, temp=C."),
+        QStringLiteral("OPTIONS"));
+    parser.addOption(simulateOption);
+    QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
+                                        QStringLiteral("Take a test capture, save the window to FILE and quit."),
+                                        QStringLiteral("FILE"));
+    screenshotOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(screenshotOption);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The document to open (nothing is read from it)."),
+                                 QStringLiteral("[FILE]"));
+
+    if (!parser.parse(WithExplicitSimulateValue(strArguments))) {
+        info.m_nAction = CCommandLineInfo::Invalid;
+        info.m_strMessage = parser.errorText();
+        return info;
+    }
+    if (parser.isSet(helpOption)) {
+        info.m_nAction = CCommandLineInfo::ShowHelp;
+        info.m_strMessage = parser.helpText();
+        return info;
+    }
+    if (parser.isSet(versionOption)) {
+        info.m_nAction = CCommandLineInfo::ShowVersion;
+        info.m_strMessage = QCoreApplication::applicationName() + QLatin1Char(' ') +
+                            QCoreApplication::applicationVersion();
+        return info;
+    }
+    const QStringList strFiles = parser.positionalArguments();
+    if (strFiles.size() > 1) {
+        info.m_nAction = CCommandLineInfo::Invalid;
+        info.m_strMessage = QStringLiteral("Only one FILE can be given.");
+        return info;
+    }
+    if (parser.isSet(simulateOption))
+        info.m_strSimulate = parser.value(simulateOption).toStdString();
+    if (parser.isSet(screenshotOption))
+        info.m_strScreenshot = parser.value(screenshotOption);
+    if (!strFiles.isEmpty()) {
+        info.m_nAction = CCommandLineInfo::FileOpen;
+        info.m_strFileName = strFiles.first();
+    }
+    return info;
+}
