@@ -1,0 +1,44 @@
+#pragma once
+// The command line's stand-in for the main form: the fields the options fill, the texts the
+// handlers show, and message boxes written to stderr.
+#include "acquisition/CAcquisition.h"
+#include "acquisition/IAcquisitionHost.h"
+
+#include <QString>
+#include <QStringList>
+
+class CCliHost : public IAcquisitionHost {
+public:
+    // The form's fields as the options give them.
+    bool m_bMicField[6] = {TRUE, TRUE, TRUE, TRUE, TRUE, TRUE};
+    bool m_bBuzzerField = false;
+    QString m_strTimeField = QStringLiteral("1");
+    QString m_strOutputField = QStringLiteral("data.wav");
+
+    void Attach(CAcquisition* pAcq) { m_pAcq = pAcq; }
+
+    bool UpdateData(bool bSaveAndValidate) override;
+    void MessageBox(const QString& strText) override;
+    void EnableControl(int, bool) override {}
+    void SetControlText(int nId, const QString& strText) override;
+    void SetProgressRange(int nLower, int nUpper) override;
+    void SetProgressPos(int nPos) override { m_nProgressPos = nPos; }
+    int GetProgressUpper() override { return m_nProgressUpper; }
+    void DrawProgressText(const QString& strText) override { m_strElapsed = strText; }
+    void Invalidate() override {}
+
+    // What the handlers left behind.
+    QStringList m_messages;
+    bool m_bValidationFailed = false;
+    QString m_strSensor1Text;
+    QString m_strSensor2Text;
+    QString m_strElapsed;
+    int m_nProgressPos = 0;
+    int m_nProgressUpper = 0;
+
+private:
+    CAcquisition* m_pAcq = nullptr;
+};
+
+// "1,3" → the boxes captioned "Mic1" and "Mic3". False for anything but numbers 1 to 6.
+bool ParseMicList(const QString& strList, bool (&bMic)[6]);
