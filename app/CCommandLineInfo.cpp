@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cstdio>
+
 namespace {
 
 const QString kSimulate = QStringLiteral("simulate");
@@ -38,8 +40,9 @@ CCommandLineInfo ParseCommandLine(const QStringList& strArguments)
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption simulateOption(
         kSimulate,
-        QStringLiteral("Work with the simulated box instead of the real one. OPTIONS, comma-separated: "
-                       "fast, silent, absent, stall=K, loop1=MA, loop2=MA, temp=C."),
+        QStringLiteral("Work with the simulated box instead of the real one; --simulate alone "
+                       "uses its defaults. OPTIONS, comma-separated: fast, silent, absent, "
+                       "stall=K, loop1=MA, loop2=MA, temp=C."),
         QStringLiteral("OPTIONS"));
     parser.addOption(simulateOption);
     QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
@@ -55,7 +58,7 @@ CCommandLineInfo ParseCommandLine(const QStringList& strArguments)
         info.m_strMessage = parser.errorText();
         return info;
     }
-    if (parser.isSet(helpOption)) {
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         info.m_nAction = CCommandLineInfo::ShowHelp;
         info.m_strMessage = parser.helpText();
         return info;
@@ -81,4 +84,31 @@ CCommandLineInfo ParseCommandLine(const QStringList& strArguments)
         info.m_strFileName = strFiles.first();
     }
     return info;
+}
+
+std::optional<int> AnswerWithoutWindow(int argc, char** argv)
+{
+    // The parser's usage line names the program through the application object.
+    std::optional<QCoreApplication> core;
+    if (!QCoreApplication::instance())
+        core.emplace(argc, argv);
+    QStringList strArguments;
+    for (int i = 0; i < argc; ++i)
+        strArguments.append(QString::fromLocal8Bit(argv[i]));
+    const CCommandLineInfo info = ParseCommandLine(strArguments);
+    if (info.m_nAction == CCommandLineInfo::ShowHelp || info.m_nAction == CCommandLineInfo::ShowVersion) {
+        std::fputs(qPrintable(info.m_strMessage + QLatin1Char('\n')), stdout);
+        return 0;
+    }
+    if (info.m_nAction != CCommandLineInfo::Invalid)
+        return std::nullopt;
+    // Single-dash words may be the toolkit's own options (-platform, -style): the
+    // application object takes those first, and the line is judged again after it.
+    for (int i = 1; i < strArguments.size(); ++i) {
+        const QString& strArg = strArguments.at(i);
+        if (strArg.size() > 1 && strArg.at(0) == QLatin1Char('-') && strArg.at(1) != QLatin1Char('-'))
+            return std::nullopt;
+    }
+    std::fputs(qPrintable(info.m_strMessage + QStringLiteral("\nTry 'vadel --help'.\n")), stderr);
+    return 2;
 }

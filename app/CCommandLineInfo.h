@@ -21,3 +21,7 @@ struct CCommandLineInfo {
 
 // Parses the arguments after Qt has taken its own (arguments[0] is the program).
 CCommandLineInfo ParseCommandLine(const QStringList& strArguments);
+
+// Help, version and usage errors are answered before any window exists, so they work
+// without a display. Returns the exit status then; nullopt when the window is to start.
+std::optional<int> AnswerWithoutWindow(int argc, char** argv);
