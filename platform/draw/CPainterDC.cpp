@@ -63,10 +63,18 @@ QFont CPainterDC::MakeFont(const LOGFONT& lf)
     } else {
         font.setFamilies({ToQString(face), QStringLiteral("DejaVu Sans")});
     }
-    long long h = lf.lfHeight == 0 ? 13 : (lf.lfHeight < 0 ? -static_cast<long long>(lf.lfHeight)
+    long long h = lf.lfHeight == 0 ? 16 : (lf.lfHeight < 0 ? -static_cast<long long>(lf.lfHeight)
                                                             : lf.lfHeight);
     // Beyond this a glyph costs more to raster than any plot is worth.
-    font.setPixelSize(static_cast<int>(std::clamp<long long>(h, 1, 2000)));
+    int nPixels = static_cast<int>(std::clamp<long long>(h, 1, 2000));
+    font.setPixelSize(nPixels);
+    if (lf.lfHeight >= 0) {
+        // A positive height is the whole character cell, not the em: shrink the em until
+        // the line fits, so text stays inside the bands laid out for it.
+        int nCell = QFontMetrics(font).height();
+        if (nCell > nPixels)
+            font.setPixelSize(std::max(1, (nPixels * nPixels + nCell / 2) / nCell));
+    }
     font.setWeight(lf.lfWeight >= 600 ? QFont::Bold : QFont::Normal);
     font.setItalic(lf.lfItalic != 0);
     font.setUnderline(lf.lfUnderline != 0);
