@@ -4,6 +4,7 @@
 #include "app/CDocManager.h"
 #include "app/CFrameCommands.h"
 #include "app/CMainFrame.h"
+#include "app/CTerminationSignals.h"
 #include "app/ScreenshotCapture.h"
 #include "app/ShellIcons.h"
 #include "instrument/d2xx/D2xxBackends.h"
@@ -132,6 +133,10 @@ int CVadelApp::Run()
 {
     if (!InitInstance())
         return ExitInstance();
+    m_pSignals = std::make_unique<CTerminationSignals>([this] {
+        if (m_pMainFrame)
+            m_pMainFrame->close();
+    });
     const int nLoopResult = QApplication::exec();
     const int nExitCode = ExitInstance();
     return nLoopResult != 0 ? nLoopResult : nExitCode;
@@ -152,6 +157,7 @@ int CVadelApp::ExitInstance()
         settings.sync();
     }
     m_pDocManager.reset();
+    m_pSignals.reset();
     return m_nExitCode;
 }
 

@@ -12,6 +12,7 @@
 
 class CDocManager;
 class CMainFrame;
+class CTerminationSignals;
 class QApplication;
 
 class CVadelApp {
@@ -55,6 +56,7 @@ private:
     CCommandLineInfo m_cmdInfo;
     std::unique_ptr<CDocManager> m_pDocManager;
     std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::unique_ptr<CTerminationSignals> m_pSignals;
     int m_nExitCode = 0;
     bool m_bExited = false;
 };
