@@ -8,6 +8,9 @@
 #include "res/Resource.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -134,6 +137,19 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(Frame()));
         QTest::keyClick(Frame(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(m_fixture->m_view.nInitialUpdates, 2);
+    }
+
+    void editsInTheViewKeepTheClipboardKeys()
+    {
+        auto* pEdit = new QLineEdit(Frame()->centralWidget());
+        pEdit->show();
+        Frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
+        pEdit->setFocus();
+        QGuiApplication::clipboard()->setText(QStringLiteral("data.wav"));
+        QTest::keyClick(pEdit, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(pEdit, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(pEdit->text(), QStringLiteral("data.wavdata.wav"));
     }
 
     void viewTogglesFollowTheBars()
