@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -54,10 +55,17 @@ QWidget* CFormControls::GetDlgItem(int nId) const
 
 QFont CFormBuilder::DialogFont(const res::DLGTEMPLATE& tmpl)
 {
-    // The template's face is rarely installed; keep the platform family at the template's
-    // size in pixels at 96 dpi, which is what the base units assume.
+    // The template's face is rarely installed. The base units assume its average character
+    // is 6 pixels wide, so shrink the platform font until its own average fits, or captions
+    // sized for the original are cut off.
     QFont font = QApplication::font();
-    font.setPixelSize(MulDivRound(tmpl.nPointSize, 96, 72));
+    const int nTemplatePixels = MulDivRound(tmpl.nPointSize, 96, 72);
+    static const QString kAlphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    for (int nPixels = nTemplatePixels; nPixels >= nTemplatePixels - 3; --nPixels) {
+        font.setPixelSize(nPixels);
+        if (QFontMetricsF(font).horizontalAdvance(kAlphabet) / kAlphabet.size() <= 6.2)
+            break;
+    }
     return font;
 }
 
@@ -87,12 +95,16 @@ QWidget* CFormBuilder::CreateStandard(const res::DLGITEM& item, QWidget* pParent
         auto* p = new QGroupBox(strText, pParent);
         // Only a frame: it must never take the clicks of the controls drawn inside it.
         p->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // The template places the frame's top edge through the middle of the title line.
+        p->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
         return p;
     }
     case res::CONTROLKIND::Static: {
         auto* p = new QLabel(strText, pParent);
         p->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        p->setWordWrap(true);
+        p->setWordWrap(strText.contains(u'\n'));
         p->setTextFormat(Qt::PlainText);
         return p;
     }
@@ -114,9 +126,14 @@ QWidget* CFormBuilder::CreateStandard(const res::DLGITEM& item, QWidget* pParent
 
 void CFormBuilder::ApplyCommonStyles(const res::DLGITEM& item, QWidget* pWidget)
 {
-    pWidget->setGeometry(MapDialogRect(item.x, item.y, item.cx, item.cy));
+    QRect rect = MapDialogRect(item.x, item.y, item.cx, item.cy);
+    // A one-line label may run past its box rather than lose letters to a wider font.
+    auto* pLabel = qobject_cast<QLabel*>(pWidget);
+    if (item.kind == res::CONTROLKIND::Static && pLabel && !pLabel->wordWrap())
+        rect.setWidth(qMax(rect.width(), pWidget->sizeHint().width()));
+    pWidget->setGeometry(rect);
     if (item.kind == res::CONTROLKIND::Icon) {
-        if (auto* pLabel = qobject_cast<QLabel*>(pWidget))
+        if (pLabel)
             pLabel->setPixmap(IconPixmap(pWidget->size().boundedTo(QSize(32, 32))));
     }
     if (item.nId != res::IDC_STATIC)
