@@ -46,7 +46,9 @@ void CEngString::FormatEngineering(double dValue, int nDigits, int bForceExponen
     }
 
     int e = 0;
-    if (dValue != 0) {
+    if (dValue == 0) {
+        dValue = 0.0;  // a negative zero carries no sign either
+    } else {
         int t = static_cast<int>(std::log10(dValue));
         e = t > 0 ? 3 * (t / 3) : -3 * ((3 - t) / 3);
     }
