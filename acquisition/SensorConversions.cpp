@@ -2,6 +2,8 @@
 
 #include "acquisition/Messages.h"
 
+#include <charconv>
+
 namespace acq {
 
 // The operations run in the written order; tests compare against values computed that way.
@@ -20,10 +22,22 @@ double BoardTemperature(unsigned nRaw)
     return (static_cast<double>(nRaw) * 2430.0 / 65536.0 - 776.0) / 2.86;
 }
 
-// QString::asprintf formats in the C locale, so the decimal point never becomes a comma.
-QString FormatSensor1(double dValue) { return QString::asprintf("%.1lf bar", dValue); }
-QString FormatSensor2(double dValue) { return QString::asprintf("%.1lf C", dValue); }
-QString FormatBoardTemp(double dValue) { return QString::asprintf("%.1lf C", dValue); }
+namespace {
+
+// printf's "%.1lf" as in the C locale: rounding ties to even like printf, and never the
+// decimal comma that the user's locale would give a Qt program.
+QString OneDecimal(double dValue, const char* pszUnit)
+{
+    char sz[400];
+    const auto res = std::to_chars(sz, sz + sizeof sz, dValue, std::chars_format::fixed, 1);
+    return QString::fromLatin1(sz, static_cast<int>(res.ptr - sz)) + QLatin1Char(' ') + QLatin1String(pszUnit);
+}
+
+}  // namespace
+
+QString FormatSensor1(double dValue) { return OneDecimal(dValue, "bar"); }
+QString FormatSensor2(double dValue) { return OneDecimal(dValue, "C"); }
+QString FormatBoardTemp(double dValue) { return OneDecimal(dValue, "C"); }
 
 int PlannedBlocks(int nTime, int nSampleRate)
 {

@@ -71,7 +71,8 @@ void CSettingsStore::Load(SETTINGS& settings)
     s.beginGroup(QString::fromLatin1(kNamesSection));
     for (int k = 0; k < 6; ++k) {
         const QVariant v = s.value(NameEntry(k));
-        settings.strSignalName[k] = v.isValid() ? v.toString() : NameEntry(k);
+        if (v.isValid())
+            settings.strSignalName[k] = v.toString();
     }
     s.endGroup();
 }

@@ -4,7 +4,6 @@
 #include "acquisition/Messages.h"
 #include "acquisition/SensorConversions.h"
 
-#include <cstdio>
 
 bool CCliHost::UpdateData(bool bSaveAndValidate)
 {
@@ -34,8 +33,8 @@ bool CCliHost::UpdateData(bool bSaveAndValidate)
 void CCliHost::MessageBox(const QString& strText)
 {
     m_messages << strText;
-    std::fprintf(stderr, "%s\n", strText.toLocal8Bit().constData());
-    std::fflush(stderr);
+    m_err << strText << "\n";
+    m_err.flush();
 }
 
 void CCliHost::SetControlText(int nId, const QString& strText)

@@ -6,9 +6,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTextStream>
 
 class CCliHost : public IAcquisitionHost {
 public:
+    explicit CCliHost(QTextStream& err) : m_err(err) {}
+
     // The form's fields as the options give them.
     bool m_bMicField[6] = {TRUE, TRUE, TRUE, TRUE, TRUE, TRUE};
     bool m_bBuzzerField = false;
@@ -37,6 +40,7 @@ public:
     int m_nProgressUpper = 0;
 
 private:
+    QTextStream& m_err;
     CAcquisition* m_pAcq = nullptr;
 };
 

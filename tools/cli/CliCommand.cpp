@@ -1,4 +1,5 @@
 #include "tools/cli/CliCommand.h"
+#include "tools/cli/CliBox.h"
 
 #include <QCoreApplication>
 
@@ -42,11 +43,16 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err)
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Displays version information."));
     parser.addOption(version);
+    // Listed for --help only: TakeSimulateOption removes it, with or without =OPTIONS.
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("simulate"),
+        QStringLiteral("Use the simulated box; --simulate=OPTIONS (fast, silent, absent, stall=K, loop1=MA, "
+                       "loop2=MA, temp=C) configures it. VADEL_SIMULATE does the same.")));
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("The command to run (see below)."),
                                  QStringLiteral("<command> [<args>]"));
 
-    QStringList programArgs = args;
+    QStringList programArgs = TakeSimulateOption(args);
     if (programArgs.isEmpty())
         programArgs << strProgram;
     programArgs[0] = strProgram;

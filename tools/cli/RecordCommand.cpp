@@ -1,0 +1,104 @@
+// vadel-cli record: a recording run as "Start" makes it, with Ctrl+C or SIGTERM as "Stop".
+#include "acquisition/CAcquisition.h"
+#include "tools/cli/CCliHost.h"
+#include "tools/cli/CProgressLine.h"
+#include "tools/cli/CliBox.h"
+#include "tools/cli/CliCommand.h"
+
+#include <csignal>
+#include <pthread.h>
+#include <unistd.h>
+
+namespace cli {
+
+namespace {
+
+constexpr int kWaitSliceMs = 50;
+constexpr int kTimerSlices = 4;  // the form's 200 ms update timer
+
+// The recording thread (and the driver's threads it starts) must not take the stop
+// signals: an interrupted transfer would end the run as a failure.
+bool StartWithSignalsBlocked(CAcquisition& acq)
+{
+    sigset_t block, old;
+    sigemptyset(&block);
+    sigaddset(&block, SIGINT);
+    sigaddset(&block, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &block, &old);
+    acq.OnStart();
+    pthread_sigmask(SIG_SETMASK, &old, nullptr);
+    return acq.IsRunActive();
+}
+
+}  // namespace
+
+int RunRecord(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Records the selected microphones into a WAV file, followed by the six signal "
+                       "names. Ctrl+C or SIGTERM stops the recording and finishes the file."));
+    const QCommandLineOption time(QStringLiteral("time"), QStringLiteral("Length in seconds, 1 to 1500 (default 1)."),
+                                  QStringLiteral("seconds"), QStringLiteral("1"));
+    const QCommandLineOption mics(QStringLiteral("mics"),
+                                  QStringLiteral("Microphones as captioned, e.g. 1,3 (default: all six)."),
+                                  QStringLiteral("list"));
+    const QCommandLineOption buzzer(QStringLiteral("buzzer"), QStringLiteral("Sound the buzzer while recording."));
+    const QCommandLineOption output(QStringLiteral("output"), QStringLiteral("The WAV file (default data.wav)."),
+                                    QStringLiteral("file"), QStringLiteral("data.wav"));
+    parser.addOptions({time, mics, buzzer, output});
+    if (const int nExit = ParseArguments(parser, args, out, err); nExit >= 0)
+        return nExit;
+    if (!parser.positionalArguments().isEmpty()) {
+        err << args.value(0) << ": unexpected argument '" << parser.positionalArguments().first() << "'.\n";
+        return kExitUsage;
+    }
+
+    CCliHost host(err);
+    if (parser.isSet(mics) && !ParseMicList(parser.value(mics), host.m_bMicField)) {
+        err << args.value(0) << ": --mics takes microphone numbers 1 to 6 separated by commas.\n";
+        return kExitUsage;
+    }
+    host.m_bBuzzerField = parser.isSet(buzzer);
+    host.m_strTimeField = parser.value(time);
+    host.m_strOutputField = parser.value(output);
+    if (!SelectBox(err))
+        return kExitFailure;
+
+    CSettingsStore store(true);
+    CAcquisition acq(host, &store);
+    host.Attach(&acq);
+    CStopSignals stopSignals;
+    if (!StartWithSignalsBlocked(acq))
+        return host.m_bValidationFailed ? kExitUsage : kExitFailure;
+
+    CProgressLine progress(err, isatty(STDERR_FILENO) != 0, acq.m_nTime);
+    bool bStopped = false;
+    while (acq.IsRunActive()) {
+        for (int i = 0; i < kTimerSlices; ++i) {
+            if (!bStopped && CStopSignals::Requested()) {
+                acq.OnStop();
+                bStopped = true;
+            }
+            if (acq.WaitForRunEnd(kWaitSliceMs))
+                break;
+        }
+        if (acq.m_bRunning)
+            acq.OnTimer();
+        if (acq.m_bRunning) {
+            progress.Show(host.m_nProgressPos, host.m_nProgressUpper, host.m_strElapsed, host.m_strSensor1Text,
+                          host.m_strSensor2Text);
+        } else {
+            progress.Done();
+            acq.OnTimer();  // the end of the run: its messages, the form back to idle
+        }
+    }
+
+    const RUNRESULT& run = acq.LastRun();
+    if (run.bFileOpened)
+        out << "Recorded " << static_cast<long long>(run.nBlocks) * 256 << " frames (" << run.nBlocks
+            << " blocks) to " << parser.value(output) << "\n";
+    return run.messages.isEmpty() ? kExitOk : kExitFailure;
+}
+
+}  // namespace cli
