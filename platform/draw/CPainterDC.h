@@ -7,6 +7,7 @@
 #include <QPen>
 
 #include "platform/draw/CDC.h"
+#include "platform/draw/ImageLines.h"
 
 class QPainter;
 
@@ -33,8 +34,12 @@ protected:
 private:
     void ApplyPen();
     void ApplyFont() const;
+    // TRUE when a segment may go to the image directly: a solid one-pixel pen.
+    BOOL DirectLines() const;
+    QRect ClipRect() const;
 
     QPainter& m_painter;
+    CImageLines m_lines;
     LOGPEN m_penApplied;
     BOOL m_bPenApplied = FALSE;
     mutable LOGFONT m_fontApplied;

@@ -11,10 +11,11 @@ namespace {
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
-// Paints on a white 100 × 100 image through the painter-backed context.
-QImage Paint(const std::function<void(CDC&)>& draw)
+// Paints on a white 100 × 100 image through the painter-backed context. 32-bit images take
+// the direct line path; 24-bit ones leave every line to the painter.
+QImage Paint(const std::function<void(CDC&)>& draw, QImage::Format format = QImage::Format_RGB32)
 {
-    QImage image(100, 100, QImage::Format_RGB32);
+    QImage image(100, 100, format);
     image.fill(Qt::white);
     QPainter painter(&image);
     {
@@ -22,7 +23,7 @@ QImage Paint(const std::function<void(CDC&)>& draw)
         draw(dc);
     }
     painter.end();
-    return image;
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 QRgb At(const QImage& image, int x, int y)
@@ -161,6 +162,45 @@ TEST(PainterDC, DottedPenLeavesGaps)
         nInked += At(image, x, 50) != kWhite;
     EXPECT_GT(nInked, 10);
     EXPECT_LT(nInked, 30);
+}
+
+TEST(PainterDC, DirectLinesMatchThePaintersLines)
+{
+    // A fan of segments in every octant, each from the centre, plus a polyline.
+    auto draw = [](CDC& dc) {
+        const POINT ends[] = {{90, 50}, {90, 70}, {70, 90}, {50, 90}, {30, 90}, {10, 70},
+                              {10, 50}, {10, 30}, {30, 10}, {50, 10}, {70, 10}, {90, 30}};
+        for (const POINT& p : ends) {
+            dc.MoveTo(50, 50);
+            dc.LineTo(p.x, p.y);
+        }
+        POINT zigzag[] = {{5, 95}, {25, 60}, {45, 95}, {65, 60}};
+        dc.Polyline(zigzag, 4);
+    };
+    QImage direct = Paint(draw, QImage::Format_RGB32);
+    QImage painted = Paint(draw, QImage::Format_RGB888);
+    auto inked = [](const QImage& image, int x, int y) {
+        return x >= 0 && y >= 0 && x < 100 && y < 100 && At(image, x, y) != kWhite;
+    };
+    int nDirect = 0, nPainted = 0;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            nDirect += inked(direct, x, y);
+            nPainted += inked(painted, x, y);
+            if (!inked(direct, x, y))
+                continue;
+            // Each direct pixel has a painted one at most a pixel away.
+            bool bNear = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    bNear = bNear || inked(painted, x + dx, y + dy);
+            EXPECT_TRUE(bNear) << x << ", " << y;
+        }
+    }
+    EXPECT_NEAR(nDirect, nPainted, nPainted / 20);
+    // Ends are left out on both paths.
+    EXPECT_FALSE(inked(direct, 90, 50));
+    EXPECT_FALSE(inked(direct, 65, 60));
 }
 
 }  // namespace
