@@ -68,8 +68,10 @@ bool CFile::Open(const std::string& strFileName, UINT nOpenFlags, CFileException
         }
     }
 
-    if (bRegular && (nOpenFlags & modeCreate) && !(nOpenFlags & modeNoTruncate) &&
-        nAccess != O_RDONLY) {
+    // Cut only what has content: truncating an empty file still makes some file systems
+    // flush the whole file when it is closed.
+    if (bRegular && st.st_size > 0 && (nOpenFlags & modeCreate) &&
+        !(nOpenFlags & modeNoTruncate) && nAccess != O_RDONLY) {
         if (::ftruncate(nFd, 0) < 0) {
             const int nErr = errno;
             ::close(nFd);
