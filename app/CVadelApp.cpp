@@ -13,6 +13,7 @@
 #include "res/StringTable.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QSettings>
 
 #include <cstdio>
@@ -21,6 +22,8 @@ namespace {
 
 constexpr int kExitUsage = 2;
 constexpr int kExitStartFailed = 1;
+// Room for the title bar the desktop adds around the window.
+constexpr int kTitleBarAllowance = 32;
 
 QString ResourceString(int nID)
 {
@@ -111,6 +114,11 @@ BOOL CVadelApp::CreateMainFrame()
     m_pMainFrame = std::make_unique<CMainFrame>();
     if (!m_pMainFrame->OnCreate())
         return FALSE;
+    // Start as large as the screen allows, like a window placed by the desktop; the view's
+    // initial update shrinks it to the form. That is the size when not maximised, and the
+    // size shown where nothing maximises windows (an X server without a window manager).
+    if (const QScreen* pScreen = QGuiApplication::primaryScreen())
+        m_pMainFrame->setGeometry(pScreen->availableGeometry().adjusted(0, 0, 0, -kTitleBarAllowance));
     CFrameCommands& commands = m_pMainFrame->Commands();
     commands.OnCommand(res::ID_APP_ABOUT, [this] { OnAppAbout(); });
     commands.OnCommand(res::ID_APP_EXIT, [this] { m_pMainFrame->close(); });

@@ -1,18 +1,20 @@
 #include "app/ViewBinding.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
+#include "ui/CVadelView.h"
 
-// Stand-in until the main form is part of the build.
 VIEWBINDING CreateFormView(QWidget* pParent)
 {
-    auto* pView = new QWidget(pParent);
-    pView->setObjectName(QStringLiteral("formView"));
-    auto* pLayout = new QVBoxLayout(pView);
-    pLayout->addWidget(new QLabel(QStringLiteral("The measurement form is not available in this build."), pView));
+    auto* pView = new CVadelView(pParent);
+    QPointer<CVadelView> pGuarded(pView);
     VIEWBINDING binding;
     binding.pView = pView;
-    binding.pfnInitialUpdate = [] {};
-    binding.pfnShutdown = [] {};
+    binding.pfnInitialUpdate = [pGuarded] {
+        if (pGuarded)
+            pGuarded->OnInitialUpdate();
+    };
+    binding.pfnShutdown = [pGuarded] {
+        if (pGuarded)
+            pGuarded->Shutdown();
+    };
     return binding;
 }
