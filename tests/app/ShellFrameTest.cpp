@@ -4,6 +4,7 @@
 #include "app/CFrameCommands.h"
 #include "app/CLockIndicators.h"
 #include "app/CMainFrame.h"
+#include "app/CTerminationSignals.h"
 #include "platform/forms/CDialog.h"
 #include "res/Resource.h"
 
@@ -17,6 +18,8 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <csignal>
 
 class ShellFrameTest : public QObject {
     Q_OBJECT
@@ -214,6 +217,14 @@ private slots:
         QCOMPARE(strTexts.size(), 2);
         QCOMPARE(strTexts.at(1).count(QLatin1Char('\n')), 1);
         QVERIFY(bIconShown);
+    }
+
+    void terminationSignalClosesTheWindow()
+    {
+        CTerminationSignals termination([this] { Frame()->close(); });
+        ::raise(SIGTERM);
+        QTRY_VERIFY(!Frame()->isVisible());
+        QCOMPARE(m_fixture->m_view.strEvents, QStringList{"shutdown"});
     }
 
     void closingShutsTheViewDownBeforeDestroyingIt()
