@@ -3,7 +3,7 @@
 #include "chart/GraphTypes.h"
 #include "platform/draw/CDC.h"
 
-int g_nMarkerUnit = 1;
+std::atomic<int> g_nMarkerUnit{1};
 
 void DrawMarker(CDC* pDC, int x, int y, int nFlags)
 {

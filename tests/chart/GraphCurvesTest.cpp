@@ -148,7 +148,7 @@ TEST_F(CurveFixture, CirclesOnEveryPointUnderAutomaticRangesButNotTheFirstUnderF
         if (bFixed)
             g.SetRange(0, 4, 0, 4);
         ASSERT_EQ(g.Draw(), 1);
-        ASSERT_EQ(g_nMarkerUnit, 1);
+        ASSERT_EQ(g_nMarkerUnit.load(), 1);
         auto ellipses = dc.Calls(DCOP::Ellipse);
         ASSERT_EQ(ellipses.size(), bFixed ? 2u : 3u);
         const DCCALL& last = ellipses.back();
@@ -254,7 +254,7 @@ TEST(DrawMarker, ShapesAtUnitTwo)
         {GF_TRIANGLE_ABOVE, {DCOP::Polygon, DCOP::MoveTo}, {{56, 42}, {50, 60}, {44, 42}}},
         {GF_BAR | GF_LINE | GF_TOP_EDGE, {}, {}},
     };
-    int nSaved = g_nMarkerUnit;
+    int nSaved = g_nMarkerUnit.load();
     g_nMarkerUnit = 2;
     for (const MARKERCASE& c : cases) {
         CRecordingDC dc;
