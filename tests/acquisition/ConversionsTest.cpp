@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-
 using namespace acq;
 
 TEST(Conversions, ReadingWordsBecomeTheFormsTexts)
@@ -35,16 +33,6 @@ TEST(Conversions, BoardTemperature)
 {
     EXPECT_EQ(FormatBoardTemp(BoardTemperature(22857)).toStdString(), "25.0 C");
     EXPECT_EQ(FormatBoardTemp(BoardTemperature(65535)).toStdString(), "578.3 C");
-}
-
-TEST(Conversions, TextsKeepThePointUnderACommaLocale)
-{
-    const char* pszOld = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string strOld = pszOld ? pszOld : "C";
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
-        GTEST_SKIP() << "no German locale installed";
-    EXPECT_EQ(FormatSensor1(7.5).toStdString(), "7.5 bar");
-    std::setlocale(LC_NUMERIC, strOld.c_str());
 }
 
 TEST(Conversions, PlannedBlocksAndProgressRange)
