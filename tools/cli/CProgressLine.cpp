@@ -18,6 +18,10 @@ CProgressLine::CProgressLine(QTextStream& err, bool bTerminal, int nTime)
 void CProgressLine::Show(int nPos, int nUpper, const QString& strElapsed, const QString& strSensor1,
                          const QString& strSensor2)
 {
+    // The block counter returns to 0 while the file is being finished: keep the last state.
+    if (nPos == 0 && m_nLastPos > 0)
+        return;
+    m_nLastPos = nPos;
     const QString strSensors = QStringLiteral("Sensor 1: %1  Sensor 2: %2").arg(strSensor1, strSensor2);
     if (m_bTerminal) {
         const int nFilled = nUpper > 0 ? std::clamp(static_cast<int>(static_cast<long long>(nPos) * kBarWidth / nUpper), 0, kBarWidth) : 0;

@@ -21,6 +21,7 @@ private:
     bool m_bTerminal;
     int m_nTime;
     QString m_strTotal;
+    int m_nLastPos = 0;
     int m_nLastTen = 0;  // tens of seconds already reported
     bool m_bDrawn = false;
 };
