@@ -1,5 +1,8 @@
 #include "wavefile/CWaveFile.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "wavefile/WaveFormat.h"
 
 using namespace wavefmt;
@@ -53,11 +56,17 @@ int CWaveFile::SetFormat(WORD wChannels, DWORD dwSampleRate, WORD wBitsPerSample
     m_dwSampleRate = dwSampleRate;
     m_wBitsPerSample = wBitsPerSample;
     m_dwFrames = dwFrames;
-    // Unsigned 32-bit products: the sizes wrap as the stored fields would.
-    m_dwByteRate = (DWORD(wChannels) * dwSampleRate * DWORD(wBitsPerSample)) >> 3;
+    // The products are taken in 64 bits: in 32 bits a six-channel recording of more than
+    // about 1431 s would wrap and declare a fraction of its samples. A size the fields
+    // cannot hold is stored as the largest they can.
+    constexpr std::uint64_t kMax = 0xFFFFFFFFu;
+    const std::uint64_t qwByteRate = (std::uint64_t(wChannels) * dwSampleRate * wBitsPerSample) >> 3;
+    const std::uint64_t qwDataSize = (std::uint64_t(wChannels) * dwFrames * wBitsPerSample) >> 3;
+    const std::uint64_t qwOverhead = std::uint64_t(m_dwFmtSize) + 20;
+    m_dwByteRate = static_cast<DWORD>(std::min(qwByteRate, kMax));
     m_wBlockAlign = static_cast<WORD>(DWORD(wChannels) * wBitsPerSample / 8);
-    m_dwDataSize = (DWORD(wChannels) * dwFrames * DWORD(wBitsPerSample)) >> 3;
-    m_dwRiffSize = m_dwFmtSize + m_dwDataSize + 20;
+    m_dwDataSize = static_cast<DWORD>(std::min(qwDataSize, qwOverhead < kMax ? kMax - qwOverhead : 0));
+    m_dwRiffSize = static_cast<DWORD>(std::min(qwOverhead + m_dwDataSize, kMax));
     return 0;
 }
 

@@ -122,8 +122,8 @@ TEST(RecordingFile, CannotCreateIsReportedWithoutRaising)
 }
 
 // The longest six-channel run declares 562495488 data bytes; a 32-bit product of channels,
-// frames and bits wraps for it. Enabled once the wave file's sizes no longer wrap.
-TEST(RecordingFile, DISABLED_LongestSixChannelRunDeclaresItsSize)
+// frames and bits would wrap for it.
+TEST(RecordingFile, LongestSixChannelRunDeclaresItsSize)
 {
     QTemporaryDir dir;
     const QString strPath = dir.filePath("long.wav");

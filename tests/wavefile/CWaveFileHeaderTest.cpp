@@ -35,7 +35,7 @@ TEST(CWaveFileHeaderTest, HeaderWrittenRightAfterConstruction)
     EXPECT_EQ(wave.GetChannelChunkPos() | wave.GetMarkChunkPos() | wave.GetUserMarkChunkPos(), 0u);
 }
 
-TEST(CWaveFileHeaderTest, SetFormatDerivesSizesIn32BitArithmetic)
+TEST(CWaveFileHeaderTest, SetFormatDerivesSizesWithoutWrapping)
 {
     struct Case {
         WORD wChannels;
@@ -51,9 +51,12 @@ TEST(CWaveFileHeaderTest, SetFormatDerivesSizesIn32BitArithmetic)
         {1, 31250, 16, 0, 62500, 2, 0, 36},
         {2, 31250, 16, 1220 * 256, 125000, 4, 1249280, 1249316},
         {6, 31250, 24, 10, 562500, 18, 180, 216},
-        // The products wrap modulo 2^32 before the shift.
-        {2, 0x80000000u, 16, 1, 0, 4, 4, 40},
-        {3, 31250, 16, 0x20000001u, 187500, 6, 6, 42},
+        // The longest six-channel recording: the product exceeds 32 bits before the shift.
+        {6, 31250, 16, 183104 * 256, 375000, 12, 562495488, 562495524},
+        {3, 31250, 16, 0x20000001u, 187500, 6, 0xC0000006u, 0xC000002Au},
+        // Sizes the fields cannot hold are stored as the largest they can.
+        {2, 0x80000000u, 16, 1, 0xFFFFFFFFu, 4, 4, 40},
+        {6, 31250, 16, 0xFFFFFFFFu, 375000, 12, 0xFFFFFFFFu - 36, 0xFFFFFFFFu},
         {1, 31250, 4, 3, 15625, 0, 1, 37},
     };
     for (const Case& c : cases) {
