@@ -81,6 +81,9 @@ private:
     friend int RecordThreadProc(CAcquisition* pView);
 
     bool OpenChannels(class CSerialPort& cmd, class CSerialPort& data);
+    // One exchange on the GUI thread: both channels opened, failed transfers thrown, the
+    // channels closed again before return. The failure's message, or null.
+    const char* Exchange(const std::function<void(class CSerialPort& cmd, class CSerialPort& data)>& body);
     void ShowLiveStatus();
     void JoinRun();
     void HandOverRun();

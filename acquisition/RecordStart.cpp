@@ -1,6 +1,6 @@
 // "Start" and "Stop": the checks, the form's recording state and the thread.
 #include "acquisition/CAcquisition.h"
-#include "acquisition/ControlIds.h"
+#include "res/Resource.h"
 #include "acquisition/Messages.h"
 #include "acquisition/SensorConversions.h"
 
@@ -37,11 +37,11 @@ void CAcquisition::OnStart()
     p.dSensor2At4mA = m_dSensor2At4mA;
     p.dSensor2At20mA = m_dSensor2At20mA;
 
-    for (int nId : {acq::IDC_GO, acq::IDC_TEST_ADC, acq::IDC_START, acq::IDC_SENSOR_SETUP})
+    for (int nId : {res::IDC_GO, res::IDC_TEST_ADC, res::IDC_START, res::IDC_SENSOR_SETUP})
         m_host.EnableControl(nId, false);
-    m_host.EnableControl(acq::IDC_STOP, true);
-    m_host.SetControlText(acq::IDC_SENSOR1, QString());
-    m_host.SetControlText(acq::IDC_SENSOR2, QString());
+    m_host.EnableControl(res::IDC_STOP, true);
+    m_host.SetControlText(res::IDC_SENSOR1, QString());
+    m_host.SetControlText(res::IDC_SENSOR2, QString());
     m_host.SetProgressPos(0);
     m_host.SetProgressRange(0, acq::ProgressUpper(m_nTime, m_nSampleRate));
 
@@ -55,9 +55,9 @@ void CAcquisition::OnStart()
         m_pThread = std::make_unique<std::thread>(RecordThreadProc, this);
     } catch (const std::system_error&) {
         m_pRun.reset();
-        for (int nId : {acq::IDC_GO, acq::IDC_TEST_ADC, acq::IDC_START, acq::IDC_SENSOR_SETUP})
+        for (int nId : {res::IDC_GO, res::IDC_TEST_ADC, res::IDC_START, res::IDC_SENSOR_SETUP})
             m_host.EnableControl(nId, true);
-        m_host.EnableControl(acq::IDC_STOP, false);
+        m_host.EnableControl(res::IDC_STOP, false);
         m_host.MessageBox(QString::fromLatin1(acq::kMsgMemoryException));
     }
 }
@@ -65,5 +65,5 @@ void CAcquisition::OnStart()
 void CAcquisition::OnStop()
 {
     m_bStop = TRUE;
-    m_host.EnableControl(acq::IDC_STOP, false);
+    m_host.EnableControl(res::IDC_STOP, false);
 }

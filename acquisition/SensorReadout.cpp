@@ -12,30 +12,33 @@ bool CAcquisition::OpenChannels(CSerialPort& cmd, CSerialPort& data)
     return data.OpenByIndex(box::kDataIndex, box::kBaudRate, box::kOpenUnused) == 0;
 }
 
+const char* CAcquisition::Exchange(const std::function<void(CSerialPort&, CSerialPort&)>& body)
+{
+    CSerialPort cmd;
+    CSerialPort data;
+    if (!OpenChannels(cmd, data))
+        return acq::kMsgCantOpenPorts;
+    // A silent box would otherwise cost 2 s per byte and show its 255s as data.
+    cmd.EnableExceptions();
+    data.EnableExceptions();
+    try {
+        body(cmd, data);
+    } catch (int) {
+        return acq::kMsgSerialPortException;
+    }
+    return nullptr;
+}
+
 void CAcquisition::OnGo()
 {
     unsigned nRaw1 = 0;
     unsigned nRaw2 = 0;
     unsigned nRawT = 0;
-    const char* pszFailure = nullptr;
-    {
-        CSerialPort cmd;
-        CSerialPort data;
-        if (!OpenChannels(cmd, data)) {
-            pszFailure = acq::kMsgCantOpenPorts;
-        } else {
-            // A silent box would otherwise cost 2 s per byte and show 65535 as a reading.
-            cmd.EnableExceptions();
-            data.EnableExceptions();
-            try {
-                nRaw1 = box::QuerySensor(cmd, data, box::kQuerySensor1);
-                nRaw2 = box::QuerySensor(cmd, data, box::kQuerySensor2);
-                nRawT = box::QuerySensor(cmd, data, box::kQueryBoardTemp);
-            } catch (int) {
-                pszFailure = acq::kMsgSerialPortException;
-            }
-        }
-    }  // channels closed before any message box
+    const char* pszFailure = Exchange([&](CSerialPort& cmd, CSerialPort& data) {
+        nRaw1 = box::QuerySensor(cmd, data, box::kQuerySensor1);
+        nRaw2 = box::QuerySensor(cmd, data, box::kQuerySensor2);
+        nRawT = box::QuerySensor(cmd, data, box::kQueryBoardTemp);
+    });
     if (pszFailure) {
         m_host.MessageBox(QString::fromLatin1(pszFailure));
         return;

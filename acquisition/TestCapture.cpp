@@ -14,26 +14,13 @@ void CAcquisition::OnTestAdcData()
     // Read into a local image first: a failed capture must leave the plot as it was.
     double dCapture[kCaptureRows][kCaptureColumns];
     const int n = m_nChannels;
-    const char* pszFailure = nullptr;
-    {
-        CSerialPort cmd;
-        CSerialPort data;
-        if (!OpenChannels(cmd, data)) {
-            pszFailure = acq::kMsgCantOpenPorts;
-        } else {
-            cmd.EnableExceptions();
-            data.EnableExceptions();
-            try {
-                box::CaptureBegin(cmd, data, m_bBuzzer != FALSE, m_nChannelMask);
-                for (int f = 0; f < box::kCaptureFrames; ++f)
-                    for (int j = 0; j < n; ++j)
-                        dCapture[j][f] = static_cast<std::int16_t>(box::ReadWord(data));
-                box::CaptureEnd(cmd, data);
-            } catch (int) {
-                pszFailure = acq::kMsgSerialPortException;
-            }
-        }
-    }
+    const char* pszFailure = Exchange([&](CSerialPort& cmd, CSerialPort& data) {
+        box::CaptureBegin(cmd, data, m_bBuzzer != FALSE, m_nChannelMask);
+        for (int f = 0; f < box::kCaptureFrames; ++f)
+            for (int j = 0; j < n; ++j)
+                dCapture[j][f] = static_cast<std::int16_t>(box::ReadWord(data));
+        box::CaptureEnd(cmd, data);
+    });
     if (pszFailure) {
         m_host.MessageBox(QString::fromLatin1(pszFailure));
         return;

@@ -4,38 +4,20 @@
 
 #include "chart/Accessors.h"
 #include "chart/DeviceMap.h"
+#include "chart/Extent.h"
 
 namespace {
 
-// Extent that leaves out NaN and infinite values, seeded by the first finite one.
-struct RANGE {
-    bool bSeen = false;
-    double dMin = 0.0;
-    double dMax = 0.0;
-
-    void Add(double v)
-    {
-        if (!std::isfinite(v))
-            return;
-        if (!bSeen) {
-            bSeen = true;
-            dMin = dMax = v;
-        } else if (v > dMax) {
-            dMax = v;
-        } else if (v < dMin) {
-            dMin = v;
-        }
+// An axis whose values are all equal still gets a span to project.
+void Settle(const graph::EXTENT& e, double& rMin, double& rMax)
+{
+    rMin = e.dMin;
+    rMax = e.dMax;
+    if (rMin == rMax) {
+        rMax = rMax + 1;
+        rMin = rMin - 1;
     }
-    void Settle(double& rMin, double& rMax) const
-    {
-        rMin = dMin;
-        rMax = dMax;
-        if (rMin == rMax) {
-            rMax = rMax + 1;
-            rMin = rMin - 1;
-        }
-    }
-};
+}
 
 }  // namespace
 
@@ -119,7 +101,7 @@ void CGraph3D::DrawSurface(int i0, int i1, int j0, int j1, int nRowStride, const
 
 void CGraph3D::ComputeRanges(int i0, int i1, int j0, int j1)
 {
-    RANGE x, y, z;
+    graph::EXTENT x, y, z;
     for (int i = i0; i < i1; ++i)
         x.Add(X(i));
     for (int j = j0; j < j1; ++j)
@@ -128,9 +110,9 @@ void CGraph3D::ComputeRanges(int i0, int i1, int j0, int j1)
         for (int j = j0; j < j1; ++j)
             z.Add(Z(i, j));
     }
-    x.Settle(m_dXMin, m_dXMax);
-    y.Settle(m_dYMin, m_dYMax);
-    z.Settle(m_dZMin, m_dZMax);
+    Settle(x, m_dXMin, m_dXMax);
+    Settle(y, m_dYMin, m_dYMax);
+    Settle(z, m_dZMin, m_dZMax);
 }
 
 void CGraph3D::ComputeProjection()

@@ -3,37 +3,12 @@
 
 #include "chart/Accessors.h"
 #include "chart/CGraph.h"
-
-namespace {
-
-// Running extent of one axis. Non-finite values are left out: one NaN would otherwise
-// poison every comparison after it.
-struct EXTENT {
-    bool bSeen = false;
-    double dMin = 0.0;
-    double dMax = 0.0;
-
-    void Add(double v)
-    {
-        if (!std::isfinite(v))
-            return;
-        if (!bSeen) {
-            bSeen = true;
-            dMin = dMax = v;
-        } else if (dMin > v) {
-            dMin = v;
-        } else if (v > dMax) {
-            dMax = v;
-        }
-    }
-};
-
-}  // namespace
+#include "chart/Extent.h"
 
 void CGraph::AutoRange()
 {
-    EXTENT x;
-    EXTENT y;
+    graph::EXTENT x;
+    graph::EXTENT y;
     BOOL bBars = FALSE;
     for (int c = 0; c < m_nCurves; ++c) {
         if (!IsUsable(c))

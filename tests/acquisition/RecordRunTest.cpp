@@ -3,7 +3,7 @@
 #include "FakeHost.h"
 
 #include "acquisition/CAcquisition.h"
-#include "acquisition/ControlIds.h"
+#include "res/Resource.h"
 #include "acquisition/SensorConversions.h"
 #include "instrument/d2xx/D2xxBackends.h"
 #include "instrument/d2xx/sim/SimulatedBox.h"
@@ -22,6 +22,7 @@
 #include <vector>
 
 using namespace acq;
+using namespace res;
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "tools/cli/CCliHost.h"
+#include "tools/cli/CliCommand.h"
 
-#include "acquisition/ControlIds.h"
+#include "res/Resource.h"
 #include "acquisition/Messages.h"
 #include "acquisition/SensorConversions.h"
 
@@ -39,9 +40,9 @@ void CCliHost::MessageBox(const QString& strText)
 
 void CCliHost::SetControlText(int nId, const QString& strText)
 {
-    if (nId == acq::IDC_SENSOR1)
+    if (nId == res::IDC_SENSOR1)
         m_strSensor1Text = strText;
-    else if (nId == acq::IDC_SENSOR2)
+    else if (nId == res::IDC_SENSOR2)
         m_strSensor2Text = strText;
 }
 
@@ -63,4 +64,27 @@ bool ParseMicList(const QString& strList, bool (&bMic)[6])
     for (int i = 0; i < 6; ++i)
         bMic[i] = bSelected[i];
     return true;
+}
+
+QCommandLineOption MicsOption()
+{
+    return QCommandLineOption(QStringLiteral("mics"),
+                              QStringLiteral("Microphones as captioned, e.g. 1,3 (default: all six)."),
+                              QStringLiteral("list"));
+}
+
+int TakeSelection(const QCommandLineParser& parser, const QCommandLineOption& mics,
+                  const QCommandLineOption& buzzer, const QStringList& args, QTextStream& err,
+                  CCliHost& host)
+{
+    if (!parser.positionalArguments().isEmpty()) {
+        err << args.value(0) << ": unexpected argument '" << parser.positionalArguments().first() << "'.\n";
+        return cli::kExitUsage;
+    }
+    if (parser.isSet(mics) && !ParseMicList(parser.value(mics), host.m_bMicField)) {
+        err << args.value(0) << ": --mics takes microphone numbers 1 to 6 separated by commas.\n";
+        return cli::kExitUsage;
+    }
+    host.m_bBuzzerField = parser.isSet(buzzer);
+    return -1;
 }

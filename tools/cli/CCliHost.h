@@ -4,6 +4,8 @@
 #include "acquisition/CAcquisition.h"
 #include "acquisition/IAcquisitionHost.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -46,3 +48,11 @@ private:
 
 // "1,3" → the boxes captioned "Mic1" and "Mic3". False for anything but numbers 1 to 6.
 bool ParseMicList(const QString& strList, bool (&bMic)[6]);
+
+// The --mics option of the box commands.
+QCommandLineOption MicsOption();
+// After parsing: refuses stray arguments and fills the host's microphone and buzzer fields.
+// Returns -1 when the command should go on, otherwise its exit code.
+int TakeSelection(const QCommandLineParser& parser, const QCommandLineOption& mics,
+                  const QCommandLineOption& buzzer, const QStringList& args, QTextStream& err,
+                  CCliHost& host);

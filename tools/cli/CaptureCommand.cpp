@@ -52,9 +52,7 @@ int RunCapture(const QStringList& args, QTextStream& out, QTextStream& err)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Takes a test capture of 256 frames of the selected microphones."));
-    const QCommandLineOption mics(QStringLiteral("mics"),
-                                  QStringLiteral("Microphones as captioned, e.g. 1,3 (default: all six)."),
-                                  QStringLiteral("list"));
+    const QCommandLineOption mics = MicsOption();
     const QCommandLineOption buzzer(QStringLiteral("buzzer"), QStringLiteral("Sound the buzzer during the capture."));
     const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Write the samples to a CSV file."),
                                  QStringLiteral("file"));
@@ -63,17 +61,10 @@ int RunCapture(const QStringList& args, QTextStream& out, QTextStream& err)
     parser.addOptions({mics, buzzer, csv, png});
     if (const int nExit = ParseArguments(parser, args, out, err); nExit >= 0)
         return nExit;
-    if (!parser.positionalArguments().isEmpty()) {
-        err << args.value(0) << ": unexpected argument '" << parser.positionalArguments().first() << "'.\n";
-        return kExitUsage;
-    }
 
     CCliHost host(err);
-    if (parser.isSet(mics) && !ParseMicList(parser.value(mics), host.m_bMicField)) {
-        err << args.value(0) << ": --mics takes microphone numbers 1 to 6 separated by commas.\n";
-        return kExitUsage;
-    }
-    host.m_bBuzzerField = parser.isSet(buzzer);
+    if (const int nExit = TakeSelection(parser, mics, buzzer, args, err, host); nExit >= 0)
+        return nExit;
     if (parser.isSet(png) && !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         err << args.value(0) << ": --png needs the program's graphics support, which is not running.\n";
         return kExitFailure;

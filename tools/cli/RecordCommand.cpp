@@ -40,26 +40,17 @@ int RunRecord(const QStringList& args, QTextStream& out, QTextStream& err)
                        "names. Ctrl+C or SIGTERM stops the recording and finishes the file."));
     const QCommandLineOption time(QStringLiteral("time"), QStringLiteral("Length in seconds, 1 to 1500 (default 1)."),
                                   QStringLiteral("seconds"), QStringLiteral("1"));
-    const QCommandLineOption mics(QStringLiteral("mics"),
-                                  QStringLiteral("Microphones as captioned, e.g. 1,3 (default: all six)."),
-                                  QStringLiteral("list"));
+    const QCommandLineOption mics = MicsOption();
     const QCommandLineOption buzzer(QStringLiteral("buzzer"), QStringLiteral("Sound the buzzer while recording."));
     const QCommandLineOption output(QStringLiteral("output"), QStringLiteral("The WAV file (default data.wav)."),
                                     QStringLiteral("file"), QStringLiteral("data.wav"));
     parser.addOptions({time, mics, buzzer, output});
     if (const int nExit = ParseArguments(parser, args, out, err); nExit >= 0)
         return nExit;
-    if (!parser.positionalArguments().isEmpty()) {
-        err << args.value(0) << ": unexpected argument '" << parser.positionalArguments().first() << "'.\n";
-        return kExitUsage;
-    }
 
     CCliHost host(err);
-    if (parser.isSet(mics) && !ParseMicList(parser.value(mics), host.m_bMicField)) {
-        err << args.value(0) << ": --mics takes microphone numbers 1 to 6 separated by commas.\n";
-        return kExitUsage;
-    }
-    host.m_bBuzzerField = parser.isSet(buzzer);
+    if (const int nExit = TakeSelection(parser, mics, buzzer, args, err, host); nExit >= 0)
+        return nExit;
     host.m_strTimeField = parser.value(time);
     host.m_strOutputField = parser.value(output);
     if (!SelectBox(err))
