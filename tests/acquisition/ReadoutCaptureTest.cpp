@@ -1,6 +1,7 @@
 // "Go" and "Test ADC data" against the simulated box (virtual clock) and, where the bytes
 // matter, a scripted driver.
 #include "FakeHost.h"
+#include "SimBoxFixture.h"
 #include "ScriptedD2xx.h"
 
 #include "acquisition/CAcquisition.h"
@@ -16,23 +17,8 @@ namespace {
 
 constexpr std::int64_t kTimeoutUs = 2'000'000;
 
-class Readout : public ::testing::Test {
+class Readout : public SimBoxTest {
 protected:
-    void SetUp() override
-    {
-        std::string error;
-        ASSERT_TRUE(d2xx::D2xxSelect(std::string(), error)) << error;
-        Configure("");
-        for (auto& row : g_dCapture)
-            for (double& d : row)
-                d = 12345.0;
-    }
-    void TearDown() override { sim::Box().Reset(sim::SIMOPTIONS(), false); }
-    static void Configure(const std::string& strOptions)
-    {
-        std::string error;
-        ASSERT_TRUE(sim::Box().Reset(strOptions, true, error)) << error;
-    }
     static std::string Sent()
     {
         const auto bytes = sim::Box().CommandBytes();

@@ -1,6 +1,7 @@
 // Recording runs against the simulated box on its virtual clock: the file, the ways a run
 // ends, the form's states and the hand-over to the GUI thread.
 #include "FakeHost.h"
+#include "SimBoxFixture.h"
 
 #include "acquisition/CAcquisition.h"
 #include "res/Resource.h"
@@ -73,24 +74,12 @@ std::string ExpectedFile(int nMask, int nBlocks, const std::string& strTrailer =
     return s + strTrailer;
 }
 
-class RecordRun : public ::testing::Test {
+class RecordRun : public SimBoxTest {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        std::string error;
-        ASSERT_TRUE(d2xx::D2xxSelect(std::string(), error)) << error;
-        Configure("");
-        for (auto& row : g_dCapture)
-            for (double& d : row)
-                d = 12345.0;
-    }
-    void TearDown() override { sim::Box().Reset(sim::SIMOPTIONS(), false); }
-
-    static void Configure(const std::string& strOptions)
-    {
-        std::string error;
-        ASSERT_TRUE(sim::Box().Reset(strOptions, true, error)) << error;
+        SimBoxTest::SetUp();
     }
 
     // Mics by caption number, as the operator ticks them.
