@@ -7,9 +7,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 if [ -x build/app/vadel ]; then
   exec build/app/vadel --simulate "$@"
-elif [ -x build/tools/vadel-cli ]; then
-  build/tools/vadel-cli --simulate sensors
-  exec build/tools/vadel-cli --simulate record --time 3 --mics 1,2 --output vadel-demo.wav
+elif [ -x build/tools/cli/vadel-cli ]; then
+  build/tools/cli/vadel-cli --simulate sensors
+  exec build/tools/cli/vadel-cli --simulate record --time 3 --mics 1,2 --output vadel-demo.wav
 else
   exec build/tools/vadel-probe --simulate "$@"
 fi
