@@ -39,7 +39,8 @@ bool CFile::Open(const std::string& strFileName, UINT nOpenFlags, CFileException
     else if (nOpenFlags & modeWrite)
         nAccess = O_WRONLY;
     // Never O_TRUNC: a file someone else holds locked must survive a refused open.
-    int nFlags = nAccess | O_CLOEXEC;
+    // O_NONBLOCK only for the open itself, so a pipe cannot make it wait for a peer.
+    int nFlags = nAccess | O_CLOEXEC | O_NONBLOCK;
     if (nOpenFlags & modeCreate)
         nFlags |= O_CREAT;
 
@@ -47,11 +48,25 @@ bool CFile::Open(const std::string& strFileName, UINT nOpenFlags, CFileException
     do {
         nFd = ::open(strFileName.c_str(), nFlags, 0666);
     } while (nFd < 0 && errno == EINTR);
-    if (nFd < 0)
-        return fail(errno, CFileException::OsErrorToCause(errno));
+    if (nFd < 0) {
+        int nErr = errno;
+        // A pipe without a reader refuses a writer this way; report it as any pipe.
+        struct stat stPath {};
+        if (nErr == ENXIO && ::stat(strFileName.c_str(), &stPath) == 0 && S_ISFIFO(stPath.st_mode))
+            nErr = ESPIPE;
+        return fail(nErr, CFileException::OsErrorToCause(nErr));
+    }
 
     struct stat st {};
     const bool bRegular = ::fstat(nFd, &st) == 0 && S_ISREG(st.st_mode);
+    // Files are read and written by position: a directory, pipe or socket is no file here.
+    if (S_ISDIR(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) {
+        const int nErr = S_ISDIR(st.st_mode) ? EISDIR : ESPIPE;
+        ::close(nFd);
+        return fail(nErr, CFileException::OsErrorToCause(nErr));
+    }
+    if (const int nFl = ::fcntl(nFd, F_GETFL); nFl >= 0)
+        ::fcntl(nFd, F_SETFL, nFl & ~O_NONBLOCK);
 
     // Only regular files are locked and truncated: a device such as /dev/null is shared by
     // every program and cannot be cut.

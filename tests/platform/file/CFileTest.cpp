@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using testfiles::Bytes;
 using testfiles::ReadAll;
@@ -71,7 +72,12 @@ TEST(CFileTest, OpenReportsFailureByResultWithTheCause)
         {dir.File("missing.bin"), kReadFlags, CFileException::fileNotFound},
         {dir.File("no/such/dir.bin"), kWriteFlags, CFileException::fileNotFound},
         {dir.File(""), kWriteFlags, CFileException::accessDenied},  // a directory
+        {dir.File(""), kReadFlags, CFileException::accessDenied},
+        // A pipe cannot be seeked, and opening one would wait for its other end.
+        {dir.File("pipe"), kReadFlags, CFileException::badSeek},
+        {dir.File("pipe"), kWriteFlags, CFileException::badSeek},
     };
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.strPath);
         CFile file;
