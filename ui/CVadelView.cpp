@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QLayout>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTimerEvent>
 
 #include <algorithm>
@@ -124,8 +125,15 @@ void CVadelView::ResizeParentToFit()
         return;
     if (QLayout* pLayout = pFrame->layout())
         pLayout->activate();
-    // Shrink only: a frame smaller than the form keeps its size and the form scrolls.
-    const QSize excess = viewport()->size() - m_pCanvas->minimumSize();
+    // Shrink only: a frame smaller than the form keeps its size and the form scrolls. The
+    // viewport of a frame not yet shown has not followed the layout; the view itself has.
+    const QSize available = contentsRect().size();
+    QSize needed = m_pCanvas->minimumSize();
+    if (available.width() < needed.width())
+        needed.rheight() += horizontalScrollBar()->sizeHint().height();
+    if (available.height() < needed.height())
+        needed.rwidth() += verticalScrollBar()->sizeHint().width();
+    const QSize excess = available - needed;
     const QSize frame = pFrame->size();
     const QSize fitted(frame.width() - std::max(0, excess.width()), frame.height() - std::max(0, excess.height()));
     if (fitted != frame)

@@ -5,6 +5,10 @@
 #include "acquisition/CSettingsStore.h"
 
 #include <QImage>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -47,6 +51,33 @@ TEST_F(ViewTest, FirstAppearance)
     m_pView->OnInitialUpdate();
     EXPECT_EQ(Edit(res::IDC_TIME)->text(), "1");
     EXPECT_NE(m_pView->GetUpdateTimerId(), 0);
+}
+
+// The initial update runs before the frame is first shown: a larger frame shrinks to the
+// form then (the size it comes back to when no longer maximised); a smaller one never grows.
+TEST_F(ViewTest, InitialUpdateShrinksTheHiddenFrameToTheForm)
+{
+    const QSize form = CFormBuilder::DialogSize(*res::FindDialogTemplate(res::IDD_VADEL_FORM));
+    for (const QSize start : {QSize(1300, 1000), QSize(500, 1000)}) {
+        SCOPED_TRACE(start.width());
+        QMainWindow frame;
+        frame.menuBar()->addMenu(QStringLiteral("&File"));
+        frame.statusBar()->showMessage(QStringLiteral("Ready"));
+        auto* pView = new CVadelView;
+        frame.setCentralWidget(pView);
+        frame.resize(start);
+        pView->OnInitialUpdate();
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        EXPECT_LT(frame.height(), start.height());
+        EXPECT_FALSE(pView->verticalScrollBar()->isVisible()) << "the whole height shows";
+        if (start.width() > form.width()) {
+            EXPECT_EQ(pView->viewport()->size(), form);
+        } else {
+            EXPECT_EQ(frame.width(), start.width()) << "shrink only";
+            EXPECT_TRUE(pView->horizontalScrollBar()->isVisible());
+        }
+    }
 }
 
 TEST_F(ViewTest, StartChecksTheTimeField)
