@@ -214,5 +214,6 @@ void CVadelView::ShowIdleControls()
     }
     if (QWidget* p = GetDlgItem(res::IDC_STOP))
         p->setEnabled(false);
+    m_pProgressBar->SetElapsedText(QString());
     m_Progress.SetPos(0);
 }

@@ -33,7 +33,14 @@ void CViewHost::SetControlText(int nId, const QString& strText)
 
 void CViewHost::SetProgressRange(int nLower, int nUpper) { m_view.m_Progress.SetRange32(nLower, nUpper); }
 
-void CViewHost::SetProgressPos(int nPos) { m_view.m_Progress.SetPos(nPos); }
+void CViewHost::SetProgressPos(int nPos)
+{
+    // The time written for the last position goes even when the position stays (a run
+    // that ends at its first block would leave "0:00" on the idle bar).
+    if (CElapsedProgressBar* pBar = m_view.GetProgressBar())
+        pBar->SetElapsedText(QString());
+    m_view.m_Progress.SetPos(nPos);
+}
 
 int CViewHost::GetProgressUpper()
 {

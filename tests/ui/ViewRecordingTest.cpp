@@ -142,6 +142,22 @@ TEST_F(ViewRecording, RunToTheEndLeavesStopDisabledAndTheNextRunWhole)
     }
 }
 
+TEST_F(ViewRecording, ElapsedTextLeavesTheBarWithARunEndedAtItsFirstBlock)
+{
+    OpenView();
+    Type(res::IDC_OUTPUT_FILE, Path("short.wav"));
+    HoldRunAt(0);
+    Click(res::IDC_START);
+    ASSERT_TRUE(m_gate.WaitReached());
+    m_pView->OnTimer();
+    ASSERT_EQ(Bar()->ElapsedText(), "0:00");
+    // The position stays 0 at the end, so the bar is not repainted by moving it.
+    Click(res::IDC_STOP);
+    ASSERT_TRUE(WaitForIdle());
+    EXPECT_EQ(Bar()->value(), 0);
+    EXPECT_TRUE(Bar()->ElapsedText().isEmpty());
+}
+
 TEST_F(ViewRecording, FailuresOfTheRecordingThreadAreShownOnTheWindowsThread)
 {
     OpenView();
