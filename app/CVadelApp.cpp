@@ -52,7 +52,7 @@ void CVadelApp::SetApplicationIdentity()
     QCoreApplication::setOrganizationName(QStringLiteral("Tirbo"));
     QCoreApplication::setApplicationName(ResourceString(res::IDS_APP_TITLE));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.1"));
-    QGuiApplication::setApplicationDisplayName(ResourceString(res::IDS_APP_TITLE));
+    // No display name: X11 would append it to every caption ("Sensor setup — Vadel").
     QGuiApplication::setDesktopFileName(QStringLiteral("vadel"));
     QGuiApplication::setWindowIcon(AppIcon());
 }
