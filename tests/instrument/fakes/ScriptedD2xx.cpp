@@ -20,9 +20,12 @@ CScriptedD2xx& Live()
 
 std::string Arg(FT_HANDLE h)
 {
-    return reinterpret_cast<std::uintptr_t>(h) == CScriptedD2xx::kHandle
-               ? std::string("h")
-               : std::to_string(reinterpret_cast<std::uintptr_t>(h));
+    const auto nHandle = reinterpret_cast<std::uintptr_t>(h);
+    if (nHandle == CScriptedD2xx::kHandle)
+        return "h";
+    if (nHandle == CScriptedD2xx::kCommandHandle)
+        return "cmd";
+    return std::to_string(nHandle);
 }
 std::string Arg(const char* psz)
 {
@@ -70,7 +73,7 @@ FT_STATUS Open(int index, FT_HANDLE* pHandle)
 {
     const FT_STATUS ftStatus = Log("Open", index);
     if (ftStatus == FT_OK)
-        *pHandle = reinterpret_cast<FT_HANDLE>(CScriptedD2xx::kHandle);
+        *pHandle = reinterpret_cast<FT_HANDLE>(index == 0 ? CScriptedD2xx::kCommandHandle : CScriptedD2xx::kHandle);
     return ftStatus;
 }
 FT_STATUS OpenEx(void* pArg, std::uint32_t flags, FT_HANDLE* pHandle)

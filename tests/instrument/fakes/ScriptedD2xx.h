@@ -11,6 +11,9 @@
 class CScriptedD2xx {
 public:
     static constexpr std::uintptr_t kHandle = 0x5EED;
+    // Device index 0 gets its own handle, so an exchange over two ports shows which channel
+    // each call went to.
+    static constexpr std::uintptr_t kCommandHandle = 0xC0DE;
 
     CScriptedD2xx();
     ~CScriptedD2xx();
@@ -19,7 +22,7 @@ public:
 
     const d2xx::D2XX_API& Api() const { return m_api; }
 
-    // Calls as "Name(arg,arg,...)", handles shown as "h" (ours) or their number.
+    // Calls as "Name(arg,arg,...)", handles shown as "cmd" (index 0), "h" (any other) or their number.
     std::vector<std::string> m_calls;
     std::vector<std::string> CallsNamed(const std::string& strName) const;
     void ClearCalls() { m_calls.clear(); }
