@@ -42,11 +42,6 @@ long long CSimStream::Produced(std::int64_t nNow) const
     return m_nLimit >= 0 ? std::min(n, m_nLimit) : n;
 }
 
-long long CSimStream::BlocksProduced(std::int64_t nNow) const
-{
-    return m_bStreaming ? Produced(nNow) / m_signal.BlockBytes() : 0;
-}
-
 void CSimStream::Stop(std::int64_t nNow)
 {
     if (!m_bStreaming)

@@ -45,7 +45,6 @@ public:
     void Take(std::uint8_t* pDest, std::size_t nBytes);
 
     long long BlocksDelivered() const { return m_nBlocksDelivered; }
-    long long BlocksProduced(std::int64_t nNow) const;
 
 private:
     long long Produced(std::int64_t nNow) const;
