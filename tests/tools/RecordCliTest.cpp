@@ -12,6 +12,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -154,6 +155,29 @@ TEST_F(BoxCli, TerminationStopsTheRunAndFinishesTheFile)
     const QByteArray bytes = Read("long.wav");
     EXPECT_EQ(Le32(bytes, 40), nBlocks * 256 * 12);
     EXPECT_EQ(bytes.size(), 44 + nBlocks * 256 * 12 + 30);
+}
+
+TEST_F(BoxCli, VanishedReaderOfTheProgressDoesNotCutTheFileShort)
+{
+    // stderr is a pipe whose reader is already gone, as when "| tee" ends with the same Ctrl+C.
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    ::close(fds[0]);
+    const int nWriteEnd = fds[1];
+    QProcess process;
+    process.setChildProcessModifier([nWriteEnd] {
+        ::dup2(nWriteEnd, STDERR_FILENO);
+        ::signal(SIGPIPE, SIG_DFL);  // as a shell starts it, whatever this test process ignores
+    });
+    // Long enough that progress lines are written while the run goes on.
+    Start(process, {"--simulate=fast", "record", "--time", "1500", "--mics", "1", "--output", "piped.wav"});
+    const CliResult r = Finish(process);
+    ::close(nWriteEnd);
+    EXPECT_EQ(r.nExit, 0) << "-1: ended by a signal";
+    EXPECT_EQ(r.strOut, "Recorded 46874624 frames (183104 blocks) to piped.wav\n");
+    const QByteArray bytes = Read("piped.wav");
+    ASSERT_EQ(bytes.size(), 44 + 46874624LL * 2 + 30);
+    EXPECT_EQ(Le32(bytes, 40), 46874624u * 2);
 }
 
 TEST_F(BoxCli, ProgressWithoutATerminalIsALineEveryTenSeconds)

@@ -60,6 +60,9 @@ int RunRecord(const QStringList& args, QTextStream& out, QTextStream& err)
     CAcquisition acq(host, &store);
     host.Attach(&acq);
     CStopSignals stopSignals;
+    // A reader of our output that goes away (a pager quit, "| head", tee ended by the same
+    // Ctrl+C) must not kill us mid-run: writes just fail, up to the last flush at exit.
+    std::signal(SIGPIPE, SIG_IGN);
     if (!StartWithSignalsBlocked(acq))
         return host.m_bValidationFailed ? kExitUsage : kExitFailure;
 
