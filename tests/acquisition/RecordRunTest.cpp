@@ -18,7 +18,9 @@
 #include <chrono>
 #include <cstring>
 #include <fstream>
+#include <csignal>
 #include <iterator>
+#include <sys/resource.h>
 #include <thread>
 #include <vector>
 
@@ -301,6 +303,38 @@ TEST_F(RecordRun, FailuresLeaveAValidOrUntouchedFile)
         EXPECT_FALSE(sim::Box().IsChannelOpen(0) || sim::Box().IsChannelOpen(1));
         EXPECT_TRUE(host.m_enabled[IDC_START]) << "the form returns to idle";
     }
+}
+
+// A disk that fills during the stream: the box is still there, so its stream, RTS and buzzer
+// are ended properly, and the file keeps its whole blocks and the names.
+TEST_F(RecordRun, FileFailureMidStreamEndsTheStreamCleanly)
+{
+    CAcquisition acq(m_host);
+    Tick(acq, {1, 2});
+    acq.m_bBuzzer = TRUE;
+    acq.m_strOutputFile = Path("full.wav");
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lim = old;
+    lim.rlim_cur = 44 + 10 * 1024 + 600;  // block 10 is cut short
+    setrlimit(RLIMIT_FSIZE, &lim);
+    acq.OnStart();
+    const bool bEnded = acq.WaitForRunEnd(60'000);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_TRUE(bEnded);
+    acq.OnTimer();
+
+    EXPECT_EQ(m_host.m_messages, QStringList{"File exception"});
+    EXPECT_EQ(acq.LastRun().nBlocks, 10);
+    EXPECT_FALSE(acq.LastRun().bCompleted);
+    EXPECT_TRUE(Slurp(acq.m_strOutputFile) == ExpectedFile(48, 10));
+    EXPECT_EQ(g_dCapture[0][0], 12345.0) << "a failed run does not replace the plot";
+    EXPECT_FALSE(sim::Box().IsStreaming());
+    EXPECT_FALSE(sim::Box().IsRtsRaised());
+    EXPECT_FALSE(sim::Box().IsBuzzerOn());
+    EXPECT_EQ(sim::Box().BreachCount(), 0);
 }
 
 TEST_F(RecordRun, StartRefusesWithoutAThread)
