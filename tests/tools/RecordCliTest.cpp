@@ -135,26 +135,32 @@ TEST_F(BoxCli, RecordFailuresKeepFilesSound)
 
 TEST_F(BoxCli, TerminationStopsTheRunAndFinishesTheFile)
 {
-    // A paced box: the run is a minute long, so the signal surely lands inside it.
-    QProcess process;
-    Start(process, {"--simulate", "record", "--time", "60", "--output", "long.wav"});
-    ASSERT_TRUE(process.waitForStarted());
-    const QString strPath = m_dir.filePath("long.wav");
-    while (QFileInfo(strPath).size() <= 44 && process.state() == QProcess::Running)
-        QThread::msleep(10);
-    ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
-    const CliResult r = Finish(process);
-    ASSERT_EQ(r.nExit, 0) << r.strErr.toStdString();
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("^Recorded (\\d+) frames \\((\\d+) blocks\\) to long.wav\n$")).match(r.strOut);
-    ASSERT_TRUE(m.hasMatch()) << r.strOut.toStdString();
-    const long long nBlocks = m.captured(2).toLongLong();
-    EXPECT_EQ(m.captured(1).toLongLong(), nBlocks * 256);
-    EXPECT_GT(nBlocks, 0);
-    EXPECT_LT(nBlocks, 7324);
-    const QByteArray bytes = Read("long.wav");
-    EXPECT_EQ(Le32(bytes, 40), nBlocks * 256 * 12);
-    EXPECT_EQ(bytes.size(), 44 + nBlocks * 256 * 12 + 30);
+    for (const int nSignal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(nSignal);
+        // A paced box: the run is a minute long, so the signal surely lands inside it.
+        QProcess process;
+        process.setChildProcessModifier([] { ::signal(SIGHUP, SIG_DFL); });  // as a login shell starts it
+        const QString strName = QStringLiteral("long%1.wav").arg(nSignal);
+        Start(process, {"--simulate", "record", "--time", "60", "--output", strName});
+        ASSERT_TRUE(process.waitForStarted());
+        const QString strPath = m_dir.filePath(strName);
+        while (QFileInfo(strPath).size() <= 44 && process.state() == QProcess::Running)
+            QThread::msleep(10);
+        ::kill(static_cast<pid_t>(process.processId()), nSignal);
+        const CliResult r = Finish(process);
+        ASSERT_EQ(r.nExit, 0) << r.strErr.toStdString();
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("^Recorded (\\d+) frames \\((\\d+) blocks\\) to %1\n$").arg(strName))
+                .match(r.strOut);
+        ASSERT_TRUE(m.hasMatch()) << r.strOut.toStdString();
+        const long long nBlocks = m.captured(2).toLongLong();
+        EXPECT_EQ(m.captured(1).toLongLong(), nBlocks * 256);
+        EXPECT_GT(nBlocks, 0);
+        EXPECT_LT(nBlocks, 7324);
+        const QByteArray bytes = Read(strName);
+        EXPECT_EQ(Le32(bytes, 40), nBlocks * 256 * 12);
+        EXPECT_EQ(bytes.size(), 44 + nBlocks * 256 * 12 + 30);
+    }
 }
 
 TEST_F(BoxCli, VanishedReaderOfTheProgressDoesNotCutTheFileShort)

@@ -67,6 +67,7 @@ bool SelectBox(QTextStream& err)
 namespace {
 struct sigaction g_oldInt;
 struct sigaction g_oldTerm;
+struct sigaction g_oldHup;
 }  // namespace
 
 CStopSignals::CStopSignals()
@@ -79,6 +80,10 @@ CStopSignals::CStopSignals()
         sigemptyset(&sa.sa_mask);
         sigaction(SIGINT, &sa, &g_oldInt);
         sigaction(SIGTERM, &sa, &g_oldTerm);
+        // A closed terminal ends the run like Ctrl+C, unless the user asked to survive it (nohup).
+        sigaction(SIGHUP, nullptr, &g_oldHup);
+        if (g_oldHup.sa_handler != SIG_IGN)
+            sigaction(SIGHUP, &sa, nullptr);
     }
 }
 
@@ -87,6 +92,7 @@ CStopSignals::~CStopSignals()
     if (--g_nInstalled == 0) {
         sigaction(SIGINT, &g_oldInt, nullptr);
         sigaction(SIGTERM, &g_oldTerm, nullptr);
+        sigaction(SIGHUP, &g_oldHup, nullptr);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// What the box commands share: the --simulate choice, the back end, and Ctrl+C / SIGTERM
-// turned into "Stop".
+// What the box commands share: the --simulate choice, the back end, and Ctrl+C / SIGTERM /
+// hangup turned into "Stop".
 #include <QStringList>
 #include <QTextStream>
 
@@ -19,7 +19,8 @@ void SetSimulateOption(const std::optional<std::string>& options);
 // reason on err.
 bool SelectBox(QTextStream& err);
 
-// While alive, SIGINT and SIGTERM only raise a flag; the previous handlers come back after.
+// While alive, SIGINT, SIGTERM and SIGHUP (unless ignored) only raise a flag; the previous
+// handlers come back after.
 class CStopSignals {
 public:
     CStopSignals();

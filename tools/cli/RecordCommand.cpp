@@ -1,4 +1,4 @@
-// vadel-cli record: a recording run as "Start" makes it, with Ctrl+C or SIGTERM as "Stop".
+// vadel-cli record: a recording run as "Start" makes it, with Ctrl+C, SIGTERM or hangup as "Stop".
 #include "acquisition/CAcquisition.h"
 #include "tools/cli/CCliHost.h"
 #include "tools/cli/CProgressLine.h"
@@ -24,6 +24,7 @@ bool StartWithSignalsBlocked(CAcquisition& acq)
     sigemptyset(&block);
     sigaddset(&block, SIGINT);
     sigaddset(&block, SIGTERM);
+    sigaddset(&block, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &block, &old);
     acq.OnStart();
     pthread_sigmask(SIG_SETMASK, &old, nullptr);
@@ -37,7 +38,7 @@ int RunRecord(const QStringList& args, QTextStream& out, QTextStream& err)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Records the selected microphones into a WAV file, followed by the six signal "
-                       "names. Ctrl+C or SIGTERM stops the recording and finishes the file."));
+                       "names. Ctrl+C, SIGTERM or a closed terminal stops the recording and finishes the file."));
     const QCommandLineOption time(QStringLiteral("time"), QStringLiteral("Length in seconds, 1 to 1500 (default 1)."),
                                   QStringLiteral("seconds"), QStringLiteral("1"));
     const QCommandLineOption mics = MicsOption();
