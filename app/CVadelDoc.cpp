@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "platform/file/CFile.h"
+#include "platform/file/CFileException.h"
+
 QString UntitledTitle()
 {
     return QStringLiteral("Untitled");
@@ -35,6 +38,17 @@ BOOL CVadelDoc::OnOpenDocument(const QString& strPathName, QString& strError)
 
 BOOL CVadelDoc::OnSaveDocument(const QString& strPathName, QString& strError)
 {
+    // A file another writer holds, such as a recording in progress, is never replaced: the
+    // rename below would take it away from under the writer.
+    if (QFileInfo(strPathName).isFile()) {
+        CFile probe;
+        CFileException error(CFileException::none, 0, strPathName.toStdString());
+        if (!probe.Open(strPathName.toStdString(), CFile::modeRead | CFile::typeBinary, &error) &&
+            error.m_cause == CFileException::sharingViolation) {
+            strError = QStringLiteral("Cannot save %1: the file is in use.").arg(strPathName);
+            return FALSE;
+        }
+    }
     // Through a temporary file, so a failed save never truncates what was there.
     QSaveFile file(strPathName);
     if (!file.open(QIODevice::WriteOnly) || !file.commit()) {

@@ -6,6 +6,7 @@
 #include "app/CFrameCommands.h"
 #include "app/CMainFrame.h"
 #include "app/DocFileDialog.h"
+#include "platform/file/CFile.h"
 #include "res/Resource.h"
 
 #include <QAction>
@@ -101,6 +102,24 @@ private slots:
         AnswerFileDialog(QString());
         QVERIFY(!Docs()->OnFileSaveAs());
         QCOMPARE(m_fixture->m_strMessages.size(), 1);
+    }
+
+    void saveNeverReplacesAFileBeingRecorded()
+    {
+        QVERIFY(m_fixture->Start());
+        const QString strPath = WriteFile(FilePath("data.wav"), "RIFF of a run in progress");
+        CFile recording;
+        QVERIFY(recording.Open(strPath.toStdString(), CFile::modeWrite | CFile::typeBinary));
+        AnswerFileDialog(strPath);
+        QVERIFY(!Docs()->OnFileSaveAs());
+        QCOMPARE(m_fixture->m_strMessages.size(), 1);
+        QCOMPARE(ReadFile(strPath), QByteArray("RIFF of a run in progress"));
+        QCOMPARE(Frame()->windowTitle(), QStringLiteral("Untitled - Vadel"));
+
+        recording.Close();
+        AnswerFileDialog(strPath);
+        QVERIFY(Docs()->OnFileSaveAs());
+        QCOMPARE(QFileInfo(strPath).size(), 0);
     }
 
     void openReadsNothingAndReinitialisesTheView()
