@@ -22,6 +22,7 @@ extern "C" void OnStopSignal(int)
 
 QStringList TakeSimulateOption(const QStringList& args)
 {
+    g_simulate.reset();  // each command line chooses afresh
     QStringList rest;
     bool bBeforeCommand = true;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -41,16 +42,6 @@ QStringList TakeSimulateOption(const QStringList& args)
         rest << arg;
     }
     return rest;
-}
-
-const std::optional<std::string>& SimulateOption()
-{
-    return g_simulate;
-}
-
-void SetSimulateOption(const std::optional<std::string>& options)
-{
-    g_simulate = options;
 }
 
 bool SelectBox(QTextStream& err)

@@ -12,8 +12,6 @@ namespace cli {
 // Removes every --simulate or --simulate=OPTIONS before the command name and remembers the
 // last one; the rest of the arguments are returned.
 QStringList TakeSimulateOption(const QStringList& args);
-const std::optional<std::string>& SimulateOption();
-void SetSimulateOption(const std::optional<std::string>& options);
 
 // Chooses the simulated box (option or VADEL_SIMULATE) or the real one; false with the
 // reason on err.
