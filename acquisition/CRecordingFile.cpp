@@ -6,8 +6,6 @@
 #include <QByteArray>
 #include <QFile>
 
-#include <cerrno>
-#include <unistd.h>
 
 bool CRecordingFile::Open(const QString& strPath)
 {
@@ -48,9 +46,7 @@ DWORD CRecordingFile::DataBytes() const
 
 void CRecordingFile::Truncate(std::uint64_t nLength)
 {
-    // By name: the descriptor is the wave file's own, and our lock does not stand in the way.
-    if (::truncate(m_strPath.c_str(), static_cast<off_t>(nLength)) != 0)
-        CFileException::ThrowOsError(errno, m_strPath);
+    m_file.SetLength(nLength);
 }
 
 void CRecordingFile::WriteTrailer(const QString (&strNames)[6])

@@ -73,6 +73,8 @@ public:
     BOOL IsOpen() const { return m_File.IsOpen() ? TRUE : FALSE; }
     std::uint64_t GetPosition() const { return m_File.GetPosition(); }
     std::uint64_t GetLength() const { return m_File.GetLength(); }
+    // Cuts the file, e.g. back to its last whole block after a failed write.
+    void SetLength(std::uint64_t nLength) { m_File.SetLength(nLength); }
 
 private:
     int SeekRiffEnd();

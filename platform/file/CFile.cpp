@@ -181,6 +181,13 @@ std::uint64_t CFile::GetLength() const
     return static_cast<std::uint64_t>(st.st_size);
 }
 
+void CFile::SetLength(std::uint64_t nLength)
+{
+    CheckOpen();
+    if (::ftruncate(m_nFd, static_cast<off_t>(nLength)) < 0)
+        ThrowErrno(errno);
+}
+
 void CFile::Flush()
 {
     CheckOpen();

@@ -51,6 +51,8 @@ public:
     std::uint64_t SeekToEnd() { return Seek(0, end); }
     std::uint64_t GetPosition() const;
     std::uint64_t GetLength() const;
+    // Cuts or extends the file to nLength bytes; the position is left as it was.
+    void SetLength(std::uint64_t nLength);
     void Flush();
     // Releases the lock and the descriptor; raises if the system reports a failure.
     void Close();

@@ -51,6 +51,21 @@ TEST(CFileTest, WritesSeeksAndReadsBack)
     EXPECT_EQ(file.Read(buf, 4), 0u);
 }
 
+TEST(CFileTest, SetLengthCutsThroughTheLockedDescriptor)
+{
+    TempDir dir;
+    const std::string strPath = dir.File("cut.bin");
+    CFile file;
+    ASSERT_TRUE(file.Open(strPath, kWriteFlags));
+    file.Write("0123456789", 10);
+    file.SetLength(4);
+    EXPECT_EQ(file.GetLength(), 4u);
+    EXPECT_EQ(file.GetPosition(), 10u) << "the position stays";
+    file.Close();
+    EXPECT_EQ(ReadAll(strPath), Bytes({'0', '1', '2', '3'}));
+    EXPECT_THROW(file.SetLength(0), CFileException) << "closed";
+}
+
 TEST(CFileTest, CreateTruncatesAnExistingFile)
 {
     TempDir dir;
