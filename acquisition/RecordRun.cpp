@@ -20,16 +20,6 @@ void AddMessage(RUNRESULT& result, const char* pszText)
         result.messages << strText;
 }
 
-// After a port failure the box may be gone: no answer is waited for, only the stream
-// is asked to end so a box that is still there does not keep sending.
-void QuietStreamStop(CSerialPort& cmd, CSerialPort& data)
-{
-    cmd.DisableExceptions();
-    data.DisableExceptions();
-    data.SetRts(false);
-    cmd.WriteByte(box::kEsc, nullptr);
-}
-
 }  // namespace
 
 int RecordThreadProc(CAcquisition* pView)
@@ -117,12 +107,12 @@ int RecordThreadProc(CAcquisition* pView)
     if (bStreaming) {
         // The box itself is fine after a file or memory failure: end its stream properly.
         if (bPortFailed) {
-            QuietStreamStop(cmd, data);
+            box::StreamAbort(cmd, data);
         } else {
             try {
                 box::StreamStop(cmd, data);
             } catch (int) {
-                QuietStreamStop(cmd, data);
+                box::StreamAbort(cmd, data);
             }
         }
     }

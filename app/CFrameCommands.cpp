@@ -1,5 +1,7 @@
 #include "app/CFrameCommands.h"
 
+#include "platform/forms/ResourceText.h"
+
 #include "res/FrameResources.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
@@ -12,15 +14,10 @@
 
 namespace {
 
-QString FromResource(std::string_view str)
-{
-    return QString::fromUtf8(str.data(), static_cast<qsizetype>(str.size()));
-}
-
 // A name for a command that only appears on the toolbar or as keys.
 QString FallbackText(int nID)
 {
-    const QString strTip = FromResource(res::PromptTooltip(res::LoadString(nID)));
+    const QString strTip = ResourceText(res::PromptTooltip(res::LoadString(nID)));
     if (!strTip.isEmpty())
         return strTip;
     return nID == res::ID_FILE_PRINT ? QStringLiteral("&Print") : QString::number(nID);
@@ -56,8 +53,8 @@ QAction* CFrameCommands::CreateAction(int nID, const QString& strText)
     pAction->setObjectName(QStringLiteral("command%1").arg(nID));
     pAction->setData(nID);
     const std::string_view strPrompt = res::LoadString(nID);
-    pAction->setStatusTip(FromResource(res::PromptStatusText(strPrompt)));
-    const QString strTip = FromResource(res::PromptTooltip(strPrompt));
+    pAction->setStatusTip(ResourceText(res::PromptStatusText(strPrompt)));
+    const QString strTip = ResourceText(res::PromptTooltip(strPrompt));
     if (!strTip.isEmpty())
         pAction->setToolTip(strTip);
     pAction->setEnabled(false);
@@ -120,7 +117,7 @@ void CFrameCommands::UpdateRecentFileMenu()
     m_recentActions.clear();
     // An empty list shows the grayed "Recent File" item; a filled one replaces it.
     m_pRecentPlaceholder->setVisible(m_strRecentEntries.isEmpty());
-    const QString strPrompt = FromResource(res::LoadString(res::ID_FILE_MRU_FILE1));
+    const QString strPrompt = LoadResourceString(res::ID_FILE_MRU_FILE1);
     for (int i = 0; i < m_strRecentEntries.size(); ++i) {
         auto* pAction = new QAction(m_strRecentEntries.at(i), m_pFileMenu);
         pAction->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));

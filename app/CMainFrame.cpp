@@ -1,5 +1,7 @@
 #include "app/CMainFrame.h"
 
+#include "platform/forms/ResourceText.h"
+
 #include "app/CFrameCommands.h"
 #include "app/CLockIndicators.h"
 #include "app/ShellIcons.h"
@@ -15,16 +17,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-
-namespace {
-
-QString ResourceString(int nID)
-{
-    const std::string_view str = res::LoadString(nID);
-    return QString::fromUtf8(str.data(), static_cast<qsizetype>(str.size()));
-}
-
-}  // namespace
 
 CMainFrame::CMainFrame()
 {
@@ -72,7 +64,7 @@ BOOL CMainFrame::OnCreate()
     QStatusBar* pStatusBar = statusBar();
     pStatusBar->setObjectName(QStringLiteral("statusBar"));
     // Shown whenever no prompt is: a prompt is a temporary message that covers it.
-    m_pMessagePane = new QLabel(ResourceString(res::IDS_IDLEMESSAGE), pStatusBar);
+    m_pMessagePane = new QLabel(LoadResourceString(res::IDS_IDLEMESSAGE), pStatusBar);
     m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
     pStatusBar->addWidget(m_pMessagePane, 1);
     m_pIndicators = new CLockIndicators(pStatusBar);
@@ -104,7 +96,7 @@ void CMainFrame::ShutdownView()
 
 void CMainFrame::OnUpdateFrameTitle(const QString& strDocTitle)
 {
-    setWindowTitle(strDocTitle + QStringLiteral(" - ") + ResourceString(res::IDS_APP_TITLE));
+    setWindowTitle(strDocTitle + QStringLiteral(" - ") + LoadResourceString(res::IDS_APP_TITLE));
 }
 
 void CMainFrame::OnViewToolbar()

@@ -1,5 +1,7 @@
 #include "app/CVadelApp.h"
 
+#include "platform/forms/ResourceText.h"
+
 #include "app/CAboutBox.h"
 #include "app/CDocManager.h"
 #include "app/CFrameCommands.h"
@@ -25,11 +27,6 @@ constexpr int kExitStartFailed = 1;
 // Room for the title bar the desktop adds around the window.
 constexpr int kTitleBarAllowance = 32;
 
-QString ResourceString(int nID)
-{
-    const std::string_view str = res::LoadString(nID);
-    return QString::fromUtf8(str.data(), static_cast<qsizetype>(str.size()));
-}
 
 }  // namespace
 
@@ -50,7 +47,7 @@ void CVadelApp::SetApplicationIdentity()
 {
     // Settings live under the maker's name, then the program's (QSettings' defaults).
     QCoreApplication::setOrganizationName(QStringLiteral("Tirbo"));
-    QCoreApplication::setApplicationName(ResourceString(res::IDS_APP_TITLE));
+    QCoreApplication::setApplicationName(LoadResourceString(res::IDS_APP_TITLE));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0.1"));
     // No display name: X11 would append it to every caption ("Sensor setup — Vadel").
     QGuiApplication::setDesktopFileName(QStringLiteral("vadel"));

@@ -84,6 +84,14 @@ void StreamStop(CSerialPort& cmd, CSerialPort& data)
     SendCommand(cmd, data, kBuzzerOff);
 }
 
+void StreamAbort(CSerialPort& cmd, CSerialPort& data)
+{
+    cmd.DisableExceptions();
+    data.DisableExceptions();
+    data.SetRts(false);
+    cmd.WriteByte(kEsc, nullptr);
+}
+
 void SwapWords(std::uint16_t* pWords, int nWords)
 {
     for (int i = 0; i < nWords; ++i)

@@ -59,6 +59,9 @@ void CaptureEnd(CSerialPort& cmd, CSerialPort& data);
 void StreamStart(CSerialPort& cmd, CSerialPort& data, bool bBuzzer, int nMask);
 // Stream stop: RTS down, ESC without answer, wait, purge the data channel, buzzer off.
 void StreamStop(CSerialPort& cmd, CSerialPort& data);
+// A stream that failed half-way: exceptions off, RTS down and ESC, without waiting for the
+// answers a box that is gone will not give.
+void StreamAbort(CSerialPort& cmd, CSerialPort& data);
 
 // Swaps the two bytes of each of nWords words in place (the wire is high byte first).
 void SwapWords(std::uint16_t* pWords, int nWords);

@@ -1,5 +1,7 @@
 #include "ui/CVadelView.h"
 
+#include "platform/forms/ResourceText.h"
+
 #include "acquisition/CaptureBuffers.h"
 #include "chart/CapturePlot.h"
 #include "platform/draw/CPainterDC.h"
@@ -24,7 +26,6 @@ namespace {
 const char* const kOutputFilter = "WAV files (*.wav) |*.wav| All files (*.*) |*.*||";
 const char* const kMsgNoTimer = "Can't start update timer";
 
-QString AppTitle() { return QString::fromUtf8(res::LoadString(res::IDS_APP_TITLE)); }
 
 }  // namespace
 
@@ -115,7 +116,7 @@ void CVadelView::OnInitialUpdate()
         killTimer(m_nTimerId);
     m_nTimerId = startTimer(kUpdateTimerPeriodMs);
     if (!m_nTimerId)
-        platform::MessageBox(this, QString::fromLatin1(kMsgNoTimer), AppTitle());
+        platform::MessageBox(this, QString::fromLatin1(kMsgNoTimer), LoadResourceString(res::IDS_APP_TITLE));
 }
 
 void CVadelView::ResizeParentToFit()

@@ -1,5 +1,7 @@
 #include "ui/ViewHost.h"
 
+#include "platform/forms/ResourceText.h"
+
 #include "platform/forms/MessageBox.h"
 #include "res/StringTable.h"
 #include "res/Resource.h"
@@ -16,7 +18,7 @@ bool CViewHost::UpdateData(bool bSaveAndValidate)
 
 void CViewHost::MessageBox(const QString& strText)
 {
-    platform::MessageBox(&m_view, strText, QString::fromUtf8(res::LoadString(res::IDS_APP_TITLE)));
+    platform::MessageBox(&m_view, strText, LoadResourceString(res::IDS_APP_TITLE));
 }
 
 void CViewHost::EnableControl(int nId, bool bEnable)

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "chart/CGraph.h"
+#include "tests/chart/SyntheticCapture.h"
 #include "chart/CapturePlotPng.h"
 #include "platform/draw/CPainterDC.h"
 #include "tests/platform/draw/GuiEnvironment.h"
@@ -15,14 +16,6 @@
 namespace {
 
 double g_capture[CAPTURE_CHANNELS][CAPTURE_FRAMES];
-
-void FillSines()
-{
-    for (int i = 0; i < CAPTURE_CHANNELS; ++i) {
-        for (int n = 0; n < CAPTURE_FRAMES; ++n)
-            g_capture[i][n] = std::round(4000.0 * (i + 1) * std::sin(2 * M_PI * 1000.0 * (i + 1) * n / 31250));
-    }
-}
 
 // The frame the plot lays out, found by laying out the same chart on a scratch image
 // with the same fonts.
@@ -45,7 +38,7 @@ RECT LayoutFrame(int nWidth, int nHeight)
 
 TEST(CapturePlotImage, CurveColoursAppearInsideTheFrameAndNowhereElse)
 {
-    FillSines();
+    FillSines(g_capture);
     const int w = 1000, h = 600;
     QImage image = RenderCapturePlot(w, h, g_capture, CAPTURE_CHANNELS, 31250);
     ASSERT_FALSE(image.isNull());
@@ -81,7 +74,7 @@ TEST(CapturePlotImage, CurveColoursAppearInsideTheFrameAndNowhereElse)
 
 TEST(CapturePlotImage, PngIsWrittenAtTheAskedSizeAndRefusedWhenItCannotBe)
 {
-    FillSines();
+    FillSines(g_capture);
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     std::string path = QDir(dir.path()).filePath("plot.png").toStdString();

@@ -2,20 +2,13 @@
 
 #include <cmath>
 
+#include "tests/chart/SyntheticCapture.h"
 #include "chart/CapturePlot.h"
 #include "platform/draw/CRecordingDC.h"
 
 namespace {
 
 double g_capture[CAPTURE_CHANNELS][CAPTURE_FRAMES];
-
-void FillSines()
-{
-    for (int i = 0; i < CAPTURE_CHANNELS; ++i) {
-        for (int n = 0; n < CAPTURE_FRAMES; ++n)
-            g_capture[i][n] = std::round(4000.0 * (i + 1) * std::sin(2 * M_PI * 1000.0 * (i + 1) * n / 31250));
-    }
-}
 
 TEST(CapturePlot, PlotAreaFollowsTheClientArea)
 {
@@ -38,7 +31,7 @@ TEST(CapturePlot, PlotAreaFollowsTheClientArea)
 
 TEST(CapturePlot, OneLinePerChannelInTheRowColours)
 {
-    FillSines();
+    FillSines(g_capture);
     CRecordingDC dc;
     DrawCapturePlot(dc, RECT{0, 0, 800, 500}, g_capture, 2, 31250);
     auto frames = dc.Calls(DCOP::Rectangle);
@@ -64,7 +57,7 @@ TEST(CapturePlot, OneLinePerChannelInTheRowColours)
 
 TEST(CapturePlot, NoChannelLeavesTheEmptyFrame)
 {
-    FillSines();
+    FillSines(g_capture);
     for (int n : {0, -3}) {
         CRecordingDC dc;
         DrawCapturePlot(dc, RECT{0, 0, 800, 500}, g_capture, n, 31250);
@@ -99,7 +92,7 @@ TEST(CapturePlot, SilentCaptureShowsFlatLinesOnAUnitAxis)
 
 TEST(CapturePlot, TinyWindowAndOddRatesStillDrawSafely)
 {
-    FillSines();
+    FillSines(g_capture);
     CRecordingDC dc;
     DrawCapturePlot(dc, RECT{0, 0, 10, 10}, g_capture, 6, 31250);
     EXPECT_EQ(dc.Calls(DCOP::Rectangle).size(), 1u);

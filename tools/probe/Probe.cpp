@@ -23,15 +23,6 @@ struct STREAMSUMMARY {
     double dStreamSeconds = 0;
 };
 
-// Ends a stream that failed half-way without waiting for answers a dead box will not give.
-void AbortStream(CSerialPort& cmd, CSerialPort& data)
-{
-    cmd.DisableExceptions();
-    data.DisableExceptions();
-    data.SetRts(false);
-    cmd.WriteByte(box::kEsc, nullptr);
-    data.Purge();
-}
 
 void Stream(CSerialPort& cmd, CSerialPort& data, int nMask, int nChannels, int nBlocks, STREAMSUMMARY& summary)
 {
@@ -58,7 +49,8 @@ void Stream(CSerialPort& cmd, CSerialPort& data, int nMask, int nChannels, int n
             summary.nBytes += nBlockBytes;
         }
     } catch (...) {
-        AbortStream(cmd, data);
+        box::StreamAbort(cmd, data);
+        data.Purge();
         throw;
     }
     summary.dStreamSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
